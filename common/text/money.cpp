@@ -110,3 +110,30 @@ Money Money::times(const Money& other) const
 {
     return saturated(dividedRounded(__int128(m_units) * other.m_units, Scale, true));
 }
+
+std::optional<Money> Money::timesDecimal(const QString& factor) const
+{
+    constexpr int FactorPlaces = 9;
+    const QString trimmed = factor.trimmed();
+    const bool negative = trimmed.startsWith(u'-');
+    QByteArray digits;
+    int integerCount = -1;
+    for (qsizetype i = (negative || trimmed.startsWith(u'+')) ? 1 : 0; i < trimmed.size(); ++i) {
+        const QChar c = trimmed.at(i);
+        if (c >= u'0' && c <= u'9')
+            digits += char(c.unicode());
+        else if (c == u'.' && integerCount < 0)
+            integerCount = int(digits.size());
+        else
+            return std::nullopt;
+    }
+    if (digits.isEmpty())
+        return std::nullopt;
+    if (integerCount < 0)
+        integerCount = int(digits.size());
+    const auto scaledFactor = DecimalNumber::fromDigits(negative, digits, integerCount)
+                                  .scaled(FactorPlaces, DecimalNumber::Rounding::HalfToEven);
+    if (!scaledFactor)
+        return std::nullopt;
+    return saturated(dividedRounded(__int128(m_units) * *scaledFactor, powerOfTen(FactorPlaces), true));
+}

@@ -34,6 +34,11 @@ public:
     /// Beyond the range it stops at the nearest end.
     Money times(const Money& other) const;
 
+    /// Product of the amount and a plain decimal factor of up to nine decimals ("0.009901"),
+    /// exact, then to four decimals with ties to even; nullopt when the factor is not such a
+    /// number. Rates keep their six decimals this way, which a Money factor could not hold.
+    std::optional<Money> timesDecimal(const QString& factor) const;
+
     Money operator-() const { return fromUnits(-m_units); }
     Money operator+(const Money& o) const { return fromUnits(m_units + o.m_units); }
     Money operator-(const Money& o) const { return fromUnits(m_units - o.m_units); }

@@ -333,32 +333,40 @@ void TestText::moneyRounding()
 void TestText::perception_data()
 {
     QTest::addColumn<Money>("base");
-    QTest::addColumn<Money>("rate");
+    QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("product");
     QTest::addColumn<QString>("perception");
 
-    QTest::newRow("half cent") << amount("10.25") << amount("0.02") << QStringLiteral("0.205")
+    QTest::newRow("half cent") << amount("10.25") << QStringLiteral("0.02") << QStringLiteral("0.205")
                                << QStringLiteral("0.21");
-    QTest::newRow("exact cents") << amount("1234.5") << amount("0.02") << QStringLiteral("24.69")
+    QTest::newRow("exact cents") << amount("1234.5") << QStringLiteral("0.02") << QStringLiteral("24.69")
                                  << QStringLiteral("24.69");
-    QTest::newRow("credit note") << amount("-10.25") << amount("0.02") << QStringLiteral("-0.205")
+    QTest::newRow("credit note") << amount("-10.25") << QStringLiteral("0.02") << QStringLiteral("-0.205")
                                  << QStringLiteral("-0.21");
     QTest::newRow("product tie to even")
-        << amount("0.0003") << amount("0.5") << QStringLiteral("0.0002") << QStringLiteral("0");
-    QTest::newRow("large base") << amount("999999999999.99") << amount("0.0099")
+        << amount("0.0003") << QStringLiteral("0.5") << QStringLiteral("0.0002") << QStringLiteral("0");
+    QTest::newRow("six-decimal rate") << amount("1000") << QStringLiteral("0.009901") << QStringLiteral("9.901")
+                                      << QStringLiteral("9.9");
+    QTest::newRow("six-decimal rate, four-decimal tie")
+        << amount("1") << QStringLiteral("0.00015") << QStringLiteral("0.0002") << QStringLiteral("0");
+    QTest::newRow("large base") << amount("999999999999.99") << QStringLiteral("0.0099")
                                 << QStringLiteral("9899999999.9999") << QStringLiteral("9900000000");
 }
 
 void TestText::perception()
 {
     QFETCH(Money, base);
-    QFETCH(Money, rate);
+    QFETCH(QString, rate);
     QFETCH(QString, product);
     QFETCH(QString, perception);
 
-    const Money exact = base.times(rate);
-    QCOMPARE(exact.toString(), product);
-    QCOMPARE(exact.roundedHalfAway(2).toString(), perception);
+    const std::optional<Money> exact = base.timesDecimal(rate);
+    QVERIFY(exact);
+    QCOMPARE(exact->toString(), product);
+    QCOMPARE(exact->roundedHalfAway(2).toString(), perception);
+    if (const std::optional<Money> money = Money::parse(rate); money && money->toString() == rate)
+        QCOMPARE(base.times(*money), *exact);
+    QVERIFY(!base.timesDecimal(QStringLiteral("1.2.3")));
 }
 
 void TestText::cp1252()
