@@ -117,6 +117,23 @@ QMap<QString, QStringList> declarationDump(HostDatabase& db)
     return dump;
 }
 
+QStringList moduleParams(HostDatabase& db)
+{
+    QStringList rows;
+    QSqlQuery query =
+        db.run(QStringLiteral("SELECT Numero, Argumento, Funcion, Correl_Param, typeof(Correl_Param) "
+                              "FROM PARAM WHERE Numero IN (?, ?, ?, ?, ?, ?, ?) ORDER BY rowid"),
+               {QStringLiteral("968"), QStringLiteral("967"), QStringLiteral("996"), QStringLiteral("981"),
+                QStringLiteral("233"), QStringLiteral("856"), QStringLiteral("992")});
+    while (query.next()) {
+        QStringList cells;
+        for (int i = 0; i < 5; ++i)
+            cells.append(query.value(i).toString());
+        rows.append(cells.join(QLatin1Char('|')));
+    }
+    return rows;
+}
+
 void seedDeclaration(HostDatabase& db, const QString& period, const QVariant& version, bool withDetail)
 {
     insertRow(

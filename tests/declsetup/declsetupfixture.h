@@ -21,6 +21,11 @@ QMap<QString, QStringList> databaseDump(HostDatabase& db);
 /// The tables a saved declaration lives in.
 QMap<QString, QStringList> declarationDump(HostDatabase& db);
 
+/// The module's PARAM rows (tables 968, 967, 996, 981, 233, 856 and 992) in the order they were
+/// written, as "Numero|Argumento|Funcion|Correl_Param|storage class of Correl_Param", so an
+/// empty text and a null tell apart.
+QStringList moduleParams(HostDatabase& db);
+
 /// A saved declaration of `period` with its header, boxes (401, 402, 410, 502, 503 and, unless
 /// `version` is null, 721) and, when `withDetail`, three subjects: one with two receipts and a
 /// cash sale, one with a cash sale only, one with a receipt only. Stored perceptions are at an

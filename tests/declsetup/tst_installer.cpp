@@ -172,7 +172,8 @@ private slots:
             setIniValue(kovaini::DBName, QStringLiteral("NOEXISTE.db"));
             break;
         case AmountNotANumber:
-            db.execute(QStringLiteral("UPDATE F947PDET SET mto_base_p = 'S/. 10' WHERE num_cp = '00000002'"));
+            db.execute(QStringLiteral("UPDATE F947PDET SET mto_base_p = ? WHERE num_cp = ?"),
+                       {QStringLiteral("S/. 10"), QStringLiteral("00000002")});
             break;
         }
         const QMap<QString, QStringList> databaseBefore = databaseDump(db);
@@ -250,12 +251,7 @@ private slots:
         QCOMPARE(shown.text, QStringLiteral("Error Número : 3163\nEl campo es demasiado pequeño."));
         QCOMPARE(shown.title, QStringLiteral("Error al Ejecutar Sentencia SQL"));
         QCOMPARE(shown.icon, MsgIcon::Critical);
-        QCOMPARE(
-            host.db()
-                .scalar(QStringLiteral("SELECT count(*) FROM PARAM WHERE Numero IN ('968', '967', '996', "
-                                       "'981', '233', '856', '992')"))
-                .toInt(),
-            19);
+        QCOMPARE(moduleParams(host.db()).size(), 19);
     }
 
     void subjectsWithoutNamesAreStored()

@@ -1,13 +1,11 @@
 #include "declsetupfixture.h"
 #include "hostdatabase.h"
 #include "installer.h"
-#include "integrity.h"
 #include "sendingdirectory.h"
 #include "testhost.h"
 #include "testregistry.h"
 
 #include <QFile>
-#include <QSqlQuery>
 #include <QTest>
 
 using namespace declsetuptest;
@@ -51,25 +49,16 @@ const QStringList expectedReports = {
     QStringLiteral("'PER004'|'Reporte de Envío  -  0947'|1"),
 };
 
-/// A PARAM row as stored, with the storage class of its last column so that an empty text
-/// and a null tell apart: "968|010909120021014|00.0099PERCEPCIONES 0.009901|001|text".
-QString storedParam(const QSqlQuery& query)
+/// The expected rows in the form moduleParams() gives, the last column always a text.
+QStringList expectedParamRows()
 {
-    QStringList cells;
-    for (int i = 0; i < 5; ++i)
-        cells.append(query.value(i).toString());
-    return cells.join(QLatin1Char('|'));
+    QStringList rows;
+    for (const ExpectedParam& p : expectedParams)
+        rows.append(QStringList{QLatin1String(p.numero), QLatin1String(p.argumento), QLatin1String(p.funcion),
+                                QLatin1String(p.correl), QStringLiteral("text")}
+                        .join(QLatin1Char('|')));
+    return rows;
 }
-
-QString expectedParam(const ExpectedParam& p)
-{
-    return QStringList{QLatin1String(p.numero), QLatin1String(p.argumento), QLatin1String(p.funcion),
-                       QLatin1String(p.correl), QStringLiteral("text")}
-        .join(QLatin1Char('|'));
-}
-
-const QString ParamColumns =
-    QStringLiteral("SELECT Numero, Argumento, Funcion, Correl_Param, typeof(Correl_Param) FROM PARAM");
 
 void writeSendingFile(const TestHost& host, const QByteArray& contents)
 {
@@ -104,24 +93,16 @@ private slots:
     {
         TestHost host(TestHost::HostOnly);
         HostDatabase& db = host.db();
-        const qlonglong last = db.scalar(QStringLiteral("SELECT max(rowid) FROM PARAM")).toLongLong();
+        const QString oldRate = QStringLiteral("010909120020601");
         // The rate row of an earlier version goes before the new rows are written.
-        db.execute(QStringLiteral(
-            "INSERT INTO PARAM VALUES ('968', '010909120020601', '00.0200PERCEPCIONES 0.02', '001')"));
+        db.execute(QStringLiteral("INSERT INTO PARAM VALUES (?, ?, ?, ?)"),
+                   {QStringLiteral("968"), oldRate, QStringLiteral("00.0200PERCEPCIONES 0.02"),
+                    QStringLiteral("001")});
 
         QCOMPARE(runInstaller(host.messages()), InstallStatus::Installed);
         QCOMPARE(host.messages().texts(), QStringList());
-
-        QStringList written;
-        QSqlQuery query = db.run(ParamColumns + QStringLiteral(" WHERE rowid > ? ORDER BY rowid"), {last});
-        while (query.next())
-            written.append(storedParam(query));
-        QStringList expected;
-        for (const ExpectedParam& p : expectedParams)
-            expected.append(expectedParam(p));
-        QCOMPARE(written, expected);
-        QVERIFY(!db.exists(
-            QStringLiteral("SELECT 1 FROM PARAM WHERE Numero = '968' AND Argumento = '010909120020601'")));
+        QCOMPARE(moduleParams(db), expectedParamRows());
+        QVERIFY(!db.exists(QStringLiteral("SELECT 1 FROM PARAM WHERE Argumento = ?"), {oldRate}));
         QCOMPARE(tableRows(db, QStringLiteral("reportes")), expectedReports);
     }
 
@@ -133,26 +114,22 @@ private slots:
         QCOMPARE(runInstaller(host.messages()), InstallStatus::Installed);
 
         HostDatabase& db = host.db();
-        db.execute(
-            QStringLiteral("UPDATE PARAM SET Funcion = '1.1 01/04/2005     790' WHERE Numero = '856'"));
-        db.execute(
-            QStringLiteral("UPDATE PARAM SET Correl_Param = NULL WHERE Numero = '233' AND Argumento = '07'"));
-        db.execute(QStringLiteral("DELETE FROM PARAM WHERE Numero = '996' AND Argumento = '326'"));
-        db.execute(QStringLiteral("UPDATE reportes SET titulo = 'Anexos' WHERE codigo = 'PER003'"));
+        db.execute(QStringLiteral("UPDATE PARAM SET Funcion = ? WHERE Numero = ?"),
+                   {QStringLiteral("1.1 01/04/2005     790"), QStringLiteral("856")});
+        db.execute(QStringLiteral("UPDATE PARAM SET Correl_Param = NULL WHERE Numero = ? AND Argumento = ?"),
+                   {QStringLiteral("233"), QStringLiteral("07")});
+        db.execute(QStringLiteral("DELETE FROM PARAM WHERE Numero = ? AND Argumento = ?"),
+                   {QStringLiteral("996"), QStringLiteral("326")});
+        db.execute(QStringLiteral("UPDATE reportes SET titulo = ? WHERE codigo = ?"),
+                   {QStringLiteral("Anexos"), QStringLiteral("PER003")});
         writeSendingFile(host, "0947|F947PCAB|HF947PCAB|PCAB|1|1|1|2|4|3|0|0|0|\n"
                                "0947|F947PDET|HF947PDET|PDET2|5|1|0|1.5|4|3|1|1|2|\n");
 
         QCOMPARE(runInstaller(host.messages()), InstallStatus::Installed);
         QCOMPARE(host.messages().texts(), QStringList());
-        QStringList stored;
-        QSqlQuery query =
-            db.run(ParamColumns + QStringLiteral(" WHERE Numero IN ('968', '967', '996', '981', '233', "
-                                                 "'856', '992') ORDER BY Numero, Argumento"));
-        while (query.next())
-            stored.append(storedParam(query));
-        QStringList expected;
-        for (const ExpectedParam& p : expectedParams)
-            expected.append(expectedParam(p));
+        QStringList stored = moduleParams(db);
+        QStringList expected = expectedParamRows();
+        stored.sort();
         expected.sort();
         QCOMPARE(stored, expected);
         QCOMPARE(tableRows(db, QStringLiteral("reportes")), expectedReports);

@@ -132,9 +132,8 @@ private slots:
         seedDeclaration(db, QStringLiteral("200504"), QStringLiteral("1.1"), true);
         seedDeclaration(db, QStringLiteral("200506"), QStringLiteral("1.1"), true);
         if (badAmount)
-            db.execute(
-                QStringLiteral("UPDATE F947PDET SET mto_base_p = 'S/. 10' WHERE periodo = ? AND num_cp = ?"),
-                {QStringLiteral("200506"), QStringLiteral("00000005")});
+            db.execute(QStringLiteral("UPDATE F947PDET SET mto_base_p = ? WHERE periodo = ? AND num_cp = ?"),
+                       {QStringLiteral("S/. 10"), QStringLiteral("200506"), QStringLiteral("00000005")});
         const QMap<QString, QStringList> before = declarationDump(db);
 
         int seen = 0;
