@@ -108,26 +108,15 @@ QString subjectKey(const QVariant& type, const QVariant& number)
     return type.toString() + QLatin1Char('|') + number.toString().trimmed().toUpper();
 }
 
-/// The subjects' table names its box; the other tables speak of the declaration as a whole.
-QString baseMessage(int index)
+/// A table's sum disagrees with its box. The subjects' table names the box (`amount`, "el
+/// monto total cobrado"); the others speak of the declaration (`total`, "El monto total cobrado").
+QString sumMessage(int index, const QString& box, const QString& amount, const QString& total)
 {
-    const CheckTable& table = Tables[index];
+    const QString& description = Tables[index].description;
     if (index == Subjects)
-        return QStringLiteral(") El valor de la casilla ") + table.baseBox +
-               QStringLiteral(" no coincide con el monto total cobrado ") + table.description +
-               QLatin1Char('.');
-    return QStringLiteral(") El monto total cobrado ") + table.description +
-           QStringLiteral(" no coincide con lo registrado en la declaración.");
-}
-
-QString perceptionMessage(int index)
-{
-    const CheckTable& table = Tables[index];
-    if (index == Subjects)
-        return QStringLiteral(") El valor de la casilla ") + table.perceptionBox +
-               QStringLiteral(" no coincide con el importe de percepción ") + table.description +
-               QLatin1Char('.');
-    return QStringLiteral(") El monto total percibido ") + table.description +
+        return QStringLiteral(") El valor de la casilla ") + box + QStringLiteral(" no coincide con ") +
+               amount + QLatin1Char(' ') + description + QLatin1Char('.');
+    return QStringLiteral(") ") + total + QLatin1Char(' ') + description +
            QStringLiteral(" no coincide con lo registrado en la declaración.");
 }
 
@@ -214,9 +203,11 @@ private:
             m_lines.append(QStringLiteral(") La cantidad de registros de la casilla ") + table.countBox +
                            QStringLiteral(" no coincide ") + table.description);
         if (!boxAgrees(table.baseBox, sum.base))
-            m_lines.append(baseMessage(index));
+            m_lines.append(sumMessage(index, table.baseBox, QStringLiteral("el monto total cobrado"),
+                                      QStringLiteral("El monto total cobrado")));
         if (!table.perceptionBox.isEmpty() && !boxAgrees(table.perceptionBox, sum.perception))
-            m_lines.append(perceptionMessage(index));
+            m_lines.append(sumMessage(index, table.perceptionBox, QStringLiteral("el importe de percepción"),
+                                      QStringLiteral("El monto total percibido")));
     }
 
     void checkBox401()

@@ -7,25 +7,38 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-ChildRun runChild(const QString& program, const QStringList& arguments, const QString& iniFolder,
-                  const QString& lockFolder, const QString& workingFolder, const QString& fecha)
+QString ChildRun::mismatch(int status, const QString& message) const
+{
+    const bool messageSeen = message.isEmpty() ? errors.isEmpty() : errors.contains(message);
+    if (exitCode == status && messageSeen)
+        return {};
+    return QStringLiteral("exit status ") + QString::number(exitCode) + QStringLiteral(", messages: ") +
+           errors;
+}
+
+ChildRun ProgramRunner::run(const QString& iniFolder, const QStringList& arguments) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("KOVA_WINDIR"), iniFolder);
-    environment.insert(QStringLiteral("KOVA_FECHA"), fecha);
-    environment.insert(QStringLiteral("TMPDIR"), lockFolder);
+    environment.insert(QStringLiteral("KOVA_FECHA"), QStringLiteral("2005-06-15T10:30:00"));
+    environment.insert(QStringLiteral("TMPDIR"), m_lock.path());
     process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(workingFolder);
-    process.start(qEnvironmentVariable("DECL_BIN_DIR") + QLatin1Char('/') + program, arguments);
-    ChildRun run;
+    process.setWorkingDirectory(m_work.path());
+    process.start(qEnvironmentVariable("DECL_BIN_DIR") + QLatin1Char('/') + m_program, arguments);
+    ChildRun result;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        run.errors = QStringLiteral("did not finish: ") + process.errorString();
-        return run;
+        result.errors = QStringLiteral("did not finish: ") + process.errorString();
+        return result;
     }
-    run.exitCode = process.exitCode();
-    run.errors = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
+    result.exitCode = process.exitCode();
+    result.errors = QString::fromLocal8Bit(process.readAllStandardError());
+    return result;
+}
+
+QStringList ProgramRunner::leftInWorkFolder() const
+{
+    return QDir(m_work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 }
 
 QByteArray fileBytes(const QString& path)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // What the tests of declcheck and declsummary share besides SavedDeclaration.
 
@@ -10,14 +11,29 @@
 struct ChildRun {
     int exitCode = -1;
     QString errors; ///< what it wrote to stderr (its messages, with no display server)
+
+    /// Empty when the run ended with `status` and its messages hold `message` (no message at
+    /// all when `message` is empty); otherwise what happened instead.
+    QString mismatch(int status, const QString& message) const;
 };
 
-/// Runs build/bin/`program` with `arguments`, the integrator whose KV000.INI is in `iniFolder`,
-/// the clock fixed at `fecha` (KOVA_FECHA), its single-copy lock in `lockFolder` (so runs of
-/// other tests cannot meet it) and `workingFolder` as its current folder.
-ChildRun runChild(const QString& program, const QStringList& arguments, const QString& iniFolder,
-                  const QString& lockFolder, const QString& workingFolder,
-                  const QString& fecha = QStringLiteral("2005-06-15T10:30:00"));
+/// Runs one of the built programs (from DECL_BIN_DIR) with the clock fixed at 15/06/2005
+/// 10:30:00 (KOVA_FECHA), its single-copy lock in a folder of its own (so runs of other tests
+/// cannot meet it) and an empty folder of its own as its current folder.
+class ProgramRunner {
+public:
+    explicit ProgramRunner(QString program) : m_program(std::move(program)) {}
+    /// Runs it for the integrator whose KV000.INI is in `iniFolder`.
+    ChildRun run(const QString& iniFolder, const QStringList& arguments) const;
+    QString lockFolder() const { return m_lock.path(); }
+    /// What the runs left in the folder they started in.
+    QStringList leftInWorkFolder() const;
+
+private:
+    QString m_program;
+    QTemporaryDir m_lock;
+    QTemporaryDir m_work;
+};
 
 /// Lines of a file the programs write (Windows-1252, CR LF); empty when it cannot be read.
 QStringList fileLines(const QString& path);

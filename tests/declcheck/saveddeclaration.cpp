@@ -55,13 +55,8 @@ SavedDeclaration& SavedDeclaration::cashSale(QAnyStringView subjectRuc, QAnyStri
                                              QAnyStringView number, QAnyStringView base,
                                              QAnyStringView perception)
 {
-    m_detail.append({CashSales,
-                     subjectRuc.toString(),
-                     series.toString(),
-                     number.toString(),
-                     base.toString(),
-                     perception.toString(),
-                     {}});
+    receipt(subjectRuc, series, number, base, perception);
+    m_detail.last().table = CashSales;
     return *this;
 }
 
@@ -141,6 +136,15 @@ QMap<QString, QString> SavedDeclaration::computedBoxes() const
     put(Vouchers, 516, false);
     boxes.insert(QStringLiteral("401"), whole(sums.value(Subjects).perception));
     return boxes;
+}
+
+SavedDeclaration SavedDeclaration::oneReceipt(const QString& period)
+{
+    SavedDeclaration d(period);
+    d.subject(OneReceiptSubject, "1000.00", "10.00")
+        .receipt(OneReceiptSubject, "0001", "00000001", "1000.00", "10.00")
+        .voucher(OneReceiptSubject, "0001", "00000001", "1000.00");
+    return d;
 }
 
 void SavedDeclaration::store(HostDatabase& db) const

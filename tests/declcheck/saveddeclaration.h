@@ -21,6 +21,10 @@ class SavedDeclaration {
 public:
     static inline const QString Declarant = QStringLiteral("20100123453");
 
+    static inline const QString OneReceiptSubject = QStringLiteral("20555666773");
+    /// A balanced declaration: one subject with one receipt and its voucher.
+    static SavedDeclaration oneReceipt(const QString& period = QStringLiteral("200504"));
+
     /// `period` as the command line gives it: YYYYMM, or YYYY00 for an annual declaration.
     explicit SavedDeclaration(QString period = QStringLiteral("200504"), QString ruc = Declarant);
 

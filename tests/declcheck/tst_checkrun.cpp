@@ -11,17 +11,9 @@
 #include <QTest>
 
 namespace {
-const QString First = QStringLiteral("20555666773");
+const QString First = SavedDeclaration::OneReceiptSubject;
 const QString Other = QStringLiteral("20444333228");
 
-SavedDeclaration balancedDeclaration()
-{
-    SavedDeclaration d;
-    d.subject(First, "1000.00", "10.00")
-        .receipt(First, "0001", "00000001", "1000.00", "10.00")
-        .voucher(First, "0001", "00000001", "1000.00");
-    return d;
-}
 } // namespace
 
 class TestCheckRun : public QObject {
@@ -33,7 +25,7 @@ private slots:
     void inconsistenciesLeaveReportAndMarker()
     {
         TestHost host;
-        SavedDeclaration declaration = balancedDeclaration();
+        SavedDeclaration declaration = SavedDeclaration::oneReceipt();
         declaration.receipt(Other, "0002", "00000005", "200.00", "2.00")
             .voucher(First, "0009", "00000099", "50.00")
             .box(QStringLiteral("512"), QStringLiteral("15"));
@@ -59,7 +51,7 @@ private slots:
     void passingRunRemovesTheFilesOfAnEarlierRun()
     {
         TestHost host;
-        const SavedDeclaration declaration = balancedDeclaration();
+        const SavedDeclaration declaration = SavedDeclaration::oneReceipt();
         declaration.store(host.db());
         const SubmissionArgs args = SubmissionArgs::parse(declaration.commandLine());
         const CheckFiles files = checkFiles(host.session(), args);
@@ -74,7 +66,7 @@ private slots:
     void declarationNeverSavedIsNotChecked()
     {
         TestHost host;
-        balancedDeclaration().store(host.db());
+        SavedDeclaration::oneReceipt().store(host.db());
         const SubmissionArgs args =
             SubmissionArgs::parse(SavedDeclaration(QStringLiteral("200505")).commandLine());
         const CheckFiles files = checkFiles(host.session(), args);

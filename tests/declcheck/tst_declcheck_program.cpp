@@ -1,5 +1,6 @@
 #include "checkrun.h"
 #include "clitestkit.h"
+#include "configuration.h"
 #include "inifile.h"
 #include "saveddeclaration.h"
 #include "singleinstance.h"
@@ -8,35 +9,15 @@
 #include "testregistry.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-const QString First = QStringLiteral("20555666773");
-
-SavedDeclaration balancedDeclaration(const QString& period = QStringLiteral("200504"))
-{
-    SavedDeclaration d(period);
-    d.subject(First, "1000.00", "10.00")
-        .receipt(First, "0001", "00000001", "1000.00", "10.00")
-        .voucher(First, "0001", "00000001", "1000.00");
-    return d;
-}
-
 const QString Usage = QStringLiteral("Uso: declcheck \"LINEA\"");
 } // namespace
 
 class TestDeclcheckProgram : public QObject {
     Q_OBJECT
-    QTemporaryDir m_lock; ///< the programs' single-copy locks, apart from other test runs
-    QTemporaryDir m_work; ///< the folder the programs start in
-
-    ChildRun declcheck(const TestHost& host, const QStringList& arguments)
-    {
-        return runChild(QStringLiteral("declcheck"), arguments, host.iniFolder(), m_lock.path(),
-                        m_work.path());
-    }
+    ProgramRunner m_declcheck{QStringLiteral("declcheck")};
 
 private slots:
     void exitStatus_data()
@@ -46,7 +27,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        const QString line = balancedDeclaration().commandLine();
+        const QString line = SavedDeclaration::oneReceipt().commandLine();
         QTest::newRow("balanced") << "200504"
                                   << "10" << QStringList{line} << 0 << "";
         QTest::newRow("inconsistent")
@@ -88,15 +69,11 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, message);
         TestHost host;
-        balancedDeclaration(period).box(QStringLiteral("512"), box512).store(host.db());
+        SavedDeclaration::oneReceipt(period).box(QStringLiteral("512"), box512).store(host.db());
 
-        const ChildRun run = declcheck(host, arguments);
-        QVERIFY2(run.exitCode == status,
-                 qPrintable(QString::number(run.exitCode) + QLatin1Char(' ') + run.errors));
-        if (message.isEmpty())
-            QCOMPARE(run.errors, QString());
-        else
-            QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
+        const ChildRun run = m_declcheck.run(host.iniFolder(), arguments);
+        const QString mismatch = run.mismatch(status, message);
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
 
         const QStringList left = QDir(host.folder() + QStringLiteral("TMP")).entryList(QDir::Files);
         if (status == 1) {
@@ -111,7 +88,7 @@ private slots:
             QCOMPARE(left, QStringList());
         }
         // Nothing is written where the program was started.
-        QCOMPARE(QDir(m_work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(m_declcheck.leftInWorkFolder(), QStringList());
         // The document number was bound, never run as SQL.
         QVERIFY(host.db().hasTable(QStringLiteral("CAB")));
     }
@@ -121,9 +98,9 @@ private slots:
         TestHost host;
         IniFile ini(host.iniFolder() + QStringLiteral("/KV000.INI"));
         QVERIFY(ini.load());
-        QVERIFY(
-            ini.setValue(QStringLiteral("Options"), QStringLiteral("DBName"), QStringLiteral("MISSING.db")));
-        const ChildRun run = declcheck(host, {balancedDeclaration().commandLine()});
+        QVERIFY(ini.setValue(kovaini::Section, kovaini::DBName, QStringLiteral("MISSING.db")));
+        const ChildRun run =
+            m_declcheck.run(host.iniFolder(), {SavedDeclaration::oneReceipt().commandLine()});
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.errors.startsWith(QStringLiteral("Error de Conección: ")), qPrintable(run.errors));
     }
@@ -131,14 +108,19 @@ private slots:
     void secondCopyIsRefused()
     {
         TestHost host;
-        balancedDeclaration().store(host.db());
+        SavedDeclaration::oneReceipt().store(host.db());
+        const bool hadTmpdir = qEnvironmentVariableIsSet("TMPDIR");
         const QByteArray previous = qgetenv("TMPDIR");
-        qputenv("TMPDIR", m_lock.path().toLocal8Bit());
+        qputenv("TMPDIR", m_declcheck.lockFolder().toLocal8Bit());
         const SingleInstance running(QStringLiteral("declcheck"));
-        qputenv("TMPDIR", previous);
+        if (hadTmpdir)
+            qputenv("TMPDIR", previous);
+        else
+            qunsetenv("TMPDIR");
         QVERIFY(running.isFirst());
 
-        const ChildRun run = declcheck(host, {balancedDeclaration().commandLine()});
+        const ChildRun run =
+            m_declcheck.run(host.iniFolder(), {SavedDeclaration::oneReceipt().commandLine()});
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.errors.trimmed(),
                  QStringLiteral("Presentación Telemática: La aplicación ya se encuentra en Ejecución"));
