@@ -76,6 +76,30 @@ ScriptedOpener::Driver enterReceiptWithVoucher(ScriptedOpener& opener, const cha
     };
 }
 
+// The company's receipt 0001-00000001 of 15/04/2014: 100 charged, 2.00 perceived.
+const ReceiptKey Receipt{Company, QStringLiteral("0001"), QStringLiteral("00000001")};
+const ReceiptRow ReceiptShown{Receipt.series,
+                              Receipt.number,
+                              QStringLiteral("15/04/2014"),
+                              QStringLiteral("100.00"),
+                              QStringLiteral("2.00"),
+                              {},
+                              {}};
+
+/// Stores the receipt; a voucher type makes it a cash sale.
+void storeReceipt(HostDatabase& db, const char* tipCp = "")
+{
+    addReceipt(db, {Company, Receipt.series, Receipt.number, QLatin1String(tipCp), ReceiptShown.date,
+                    ReceiptShown.amountCharged, ReceiptShown.perception, QStringLiteral("0.02")});
+}
+
+/// Stores an invoice behind the receipt.
+void storeInvoice(HostDatabase& db)
+{
+    addVoucher(db, {Receipt, QStringLiteral("01"), QStringLiteral("0001"), QStringLiteral("00000123"),
+                    QStringLiteral("10/04/2014"), QStringLiteral("100")});
+}
+
 int count(HostDatabase& db, const char* table)
 {
     return db.scalar(QStringLiteral("SELECT count(*) FROM ") + QLatin1String(table)).toInt();
@@ -142,9 +166,10 @@ private slots:
     {
         QTest::addColumn<QString>("ruc");
         QTest::addColumn<QString>("message");
-        QTest::newRow("the declarant's") << "20100123453"
-                                         << "El RUC no puede ser igual al del declarante.";
-        QTest::newRow("already entered") << Company << "El RUC del agente de percepción ya se registró.";
+        QTest::newRow("the declarant's") << QStringLiteral("20100123453")
+                                         << QStringLiteral("El RUC no puede ser igual al del declarante.");
+        QTest::newRow("already entered")
+            << Company << QStringLiteral("El RUC del agente de percepción ya se registró.");
     }
     void rucOfDeclarantOrAlreadyEntered()
     {
@@ -166,18 +191,17 @@ private slots:
         QTest::addColumn<QString>("razon");
         QTest::addColumn<QString>("base");
         QTest::addColumn<QString>("perception");
-        QTest::newRow("company, half a unit") << Company << QStringList{QStringLiteral("ACME S A C")} << "0.5"
-                                              << "ACME S A C"
-                                              << ".50"
-                                              << "0.01";
-        QTest::newRow("person with a long name")
-            << Person
-            << QStringList{QStringLiteral("QUISPEHUAMANCHUMPITA"), QStringLiteral("MAMANIHUAYHUACONDORI"),
-                           QStringLiteral("JUAN CARLOS ALBERTO")}
-            << "1234.5"
-            << "QUISPEHUAMANCHUMPITA MAMANIHUAYHUACONDOR"
-            << "1234.50"
-            << "24.69";
+        // Names are separated by "|": a company's business name, or a person's surnames and names.
+        const auto row = [](const char* name, const QString& ruc, const char* names, const char* amount,
+                            const char* razon, const char* base, const char* perception) {
+            QTest::newRow(name) << ruc << QString::fromLatin1(names).split(u'|')
+                                << QString::fromLatin1(amount) << QString::fromLatin1(razon)
+                                << QString::fromLatin1(base) << QString::fromLatin1(perception);
+        };
+        row("company, half a unit", Company, "ACME S A C", "0.5", "ACME S A C", ".50", "0.01");
+        row("person with a long name", Person,
+            "QUISPEHUAMANCHUMPITA|MAMANIHUAYHUACONDORI|JUAN CARLOS ALBERTO", "1234.5",
+            "QUISPEHUAMANCHUMPITA MAMANIHUAYHUACONDOR", "1234.50", "24.69");
     }
     void savingANewSubject()
     {
@@ -266,14 +290,10 @@ private slots:
     {
         DetailHost fixture;
         HostDatabase& db = fixture.host.db();
-        const ReceiptKey key{Company, QStringLiteral("0001"), QStringLiteral("00000001")};
         addSubject(db, {Company, QStringLiteral("ACME"), {}, {}, 2, {}, {}});
-        for (const char* type : {"", "01"})
-            addReceipt(db,
-                       {Company, key.series, key.number, QLatin1String(type), QStringLiteral("15/04/2014"),
-                        QStringLiteral("100"), QStringLiteral("2.00"), QStringLiteral("0.02")});
-        addVoucher(db, {key, QStringLiteral("01"), QStringLiteral("0001"), QStringLiteral("00000123"),
-                        QStringLiteral("10/04/2014"), QStringLiteral("100")});
+        storeReceipt(db);
+        storeReceipt(db, "01");
+        storeInvoice(db);
         fixture.host.session().opcionSujeto = QStringLiteral("1");
         FrmAgePer window(fixture.ctx, QStringLiteral("04/2014"),
                          {Company, QStringLiteral("ACME"), {}, {}, {}});
@@ -296,8 +316,7 @@ private slots:
     {
         DetailHost fixture;
         HostDatabase& db = fixture.host.db();
-        const ReceiptKey key{Company, QStringLiteral("0001"), QStringLiteral("00000001")};
-        frmPerDet voucher(fixture.ctx, key);
+        frmPerDet voucher(fixture.ctx, Receipt);
         voucher.show();
         typeInto(find(voucher, "TxtMtoDet"), QStringLiteral("5"));
         chooseType(voucher, "CmbTipoDoc", "07");
@@ -317,14 +336,7 @@ private slots:
         QCOMPARE(fixture.host.messages().shown().size(), 1);
 
         fixture.host.session().opcionComprobante = QStringLiteral("1");
-        FrmDetAgePer receipt(fixture.ctx, Company,
-                             {key.series,
-                              key.number,
-                              QStringLiteral("15/04/2014"),
-                              QStringLiteral("100.00"),
-                              QStringLiteral("2.00"),
-                              {},
-                              {}});
+        FrmDetAgePer receipt(fixture.ctx, Company, ReceiptShown);
         QCOMPARE(cell(receipt, "GrdDetPer", 0, 5), QStringLiteral("(100.00)"));
         QString reopened;
         fixture.opener.expect([&](QDialog& window) {
@@ -369,28 +381,12 @@ private slots:
         QFETCH(int, vouchers);
         DetailHost fixture;
         HostDatabase& db = fixture.host.db();
-        const ReceiptKey key{Company, QStringLiteral("0001"), QStringLiteral("00000001")};
         if (saved) {
-            addReceipt(db, {Company,
-                            key.series,
-                            key.number,
-                            {},
-                            QStringLiteral("15/04/2014"),
-                            QStringLiteral("100"),
-                            QStringLiteral("2.00"),
-                            QStringLiteral("0.02")});
-            addVoucher(db, {key, QStringLiteral("01"), QStringLiteral("0001"), QStringLiteral("00000123"),
-                            QStringLiteral("10/04/2014"), QStringLiteral("100")});
+            storeReceipt(db);
+            storeInvoice(db);
             fixture.host.session().opcionComprobante = QStringLiteral("1");
         }
-        FrmDetAgePer receipt(fixture.ctx, Company,
-                             {key.series,
-                              key.number,
-                              QStringLiteral("15/04/2014"),
-                              QStringLiteral("100"),
-                              QStringLiteral("2.00"),
-                              {},
-                              {}});
+        FrmDetAgePer receipt(fixture.ctx, Company, ReceiptShown);
         receipt.show();
         if (saved) {
             fixture.host.messages().answer(MsgAnswer::Yes);
@@ -443,14 +439,7 @@ private slots:
         HostDatabase& db = fixture.host.db();
         addSubject(db,
                    {Company, QStringLiteral("ACME"), {}, {}, 1, QStringLiteral("100"), QStringLiteral("2")});
-        addReceipt(db, {Company,
-                        QStringLiteral("0001"),
-                        QStringLiteral("00000001"),
-                        {},
-                        QStringLiteral("15/04/2014"),
-                        QStringLiteral("100"),
-                        QStringLiteral("2.00"),
-                        QStringLiteral("0.02")});
+        storeReceipt(db);
         Session& session = fixture.host.session();
         session.declaracionEnviada = true;
         session.opcionSujeto = QStringLiteral("1");

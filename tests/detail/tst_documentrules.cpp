@@ -253,32 +253,21 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
+        const auto row = [](const char* name, const char* field, DocumentKind kind, const char* type,
+                            const char* typed, const char* shown) {
+            QTest::newRow(name) << QString::fromLatin1(field) << kind << QString::fromLatin1(type)
+                                << QString::fromLatin1(typed) << QString::fromLatin1(shown);
+        };
         const auto receipt = DocumentKind::Receipt;
         const auto voucher = DocumentKind::Voucher;
-        QTest::newRow("series of digits") << "series" << receipt << ""
-                                          << "12"
-                                          << "0012";
-        QTest::newRow("series with a letter") << "series" << voucher << "01"
-                                              << "A1"
-                                              << "A1";
-        QTest::newRow("blank receipt series") << "series" << receipt << ""
-                                              << "  "
-                                              << "  ";
-        QTest::newRow("number") << "number" << receipt << ""
-                                << "123"
-                                << "00000123";
-        QTest::newRow("voucher number") << "number" << voucher << "01"
-                                        << "123"
-                                        << "00000123";
-        QTest::newRow("voucher number of type 99") << "number" << voucher << "99"
-                                                   << "123"
-                                                   << "000000000000123";
-        QTest::newRow("cash sale of type 99 keeps its number") << "number" << receipt << "99"
-                                                               << "1234567890"
-                                                               << "1234567890";
-        QTest::newRow("empty number") << "number" << voucher << "99"
-                                      << ""
-                                      << "";
+        row("series of digits", "series", receipt, "", "12", "0012");
+        row("series with a letter", "series", voucher, "01", "A1", "A1");
+        row("blank receipt series", "series", receipt, "", "  ", "  ");
+        row("number", "number", receipt, "", "123", "00000123");
+        row("voucher number", "number", voucher, "01", "123", "00000123");
+        row("voucher number of type 99", "number", voucher, "99", "123", "000000000000123");
+        row("cash sale of type 99 keeps its number", "number", receipt, "99", "1234567890", "1234567890");
+        row("empty number", "number", voucher, "99", "", "");
     }
     void leftFilling()
     {
@@ -299,28 +288,22 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("taken");
         QTest::addColumn<int>("maxLength");
-        QTest::newRow("series letter made capital") << "letters"
-                                                    << "F0" << int('a') << int('A') << 0;
-        QTest::newRow("series point") << "letters"
-                                      << "" << int('.') << 0 << 0;
-        QTest::newRow("series sign") << "letters"
-                                     << "F" << int('-') << 0 << 0;
-        QTest::newRow("digits-only series letter") << "digits"
-                                                   << "" << int('A') << 0 << 0;
-        QTest::newRow("digits-only series backspace") << "digits"
-                                                      << "01" << 8 << 8 << 0;
-        QTest::newRow("amount digit") << "amount"
-                                      << "123" << int('4') << int('4') << 12;
-        QTest::newRow("amount first point") << "amount"
-                                            << "123" << int('.') << int('.') << 15;
-        QTest::newRow("amount second point") << "amount"
-                                             << "1.5" << int('.') << 0 << 15;
-        QTest::newRow("amount letter") << "amount"
-                                       << "1" << int('x') << 0 << 12;
-        QTest::newRow("credit note digit") << "credit"
-                                           << "123" << int('4') << int('4') << 11;
-        QTest::newRow("credit note decimals") << "credit"
-                                              << "12.3" << int('4') << int('4') << 14;
+        const auto row = [](const char* name, const char* field, const char* text, int key, int taken,
+                            int maxLength = 0) {
+            QTest::newRow(name) << QString::fromLatin1(field) << QString::fromLatin1(text) << key << taken
+                                << maxLength;
+        };
+        row("series letter made capital", "letters", "F0", 'a', 'A');
+        row("series point", "letters", "", '.', 0);
+        row("series sign", "letters", "F", '-', 0);
+        row("digits-only series letter", "digits", "", 'A', 0);
+        row("digits-only series backspace", "digits", "01", 8, 8);
+        row("amount digit", "amount", "123", '4', '4', 12);
+        row("amount first point", "amount", "123", '.', '.', 15);
+        row("amount second point", "amount", "1.5", '.', 0, 15);
+        row("amount letter", "amount", "1", 'x', 0, 12);
+        row("credit note digit", "credit", "123", '4', '4', 11);
+        row("credit note decimals", "credit", "12.3", '4', '4', 14);
     }
     void keys()
     {
@@ -352,28 +335,18 @@ private slots:
         QTest::addColumn<QString>("amount");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("perception");
-        QTest::newRow("half at the third decimal") << "10.25"
-                                                   << "0.02"
-                                                   << "0.21";
-        QTest::newRow("amount as shown") << "1,234.50"
-                                         << "0.02"
-                                         << "24.69";
-        QTest::newRow("six-decimal rate") << "1000"
-                                          << "0.009901"
-                                          << "9.90";
+        const auto row = [](const char* name, const char* amount, const char* rate, const char* perception) {
+            QTest::newRow(name) << QString::fromLatin1(amount) << QString::fromLatin1(rate)
+                                << QString::fromLatin1(perception);
+        };
+        row("half at the third decimal", "10.25", "0.02", "0.21");
+        row("amount as shown", "1,234.50", "0.02", "24.69");
+        row("six-decimal rate", "1000", "0.009901", "9.90");
         // 0.99 x 0.005 = 0.00495 exactly: to four decimals 0.0050, then 0.01.
-        QTest::newRow("four decimals first") << "0.99"
-                                             << "0.005"
-                                             << "0.01";
-        QTest::newRow("no rate") << "100"
-                                 << "0"
-                                 << "0.00";
-        QTest::newRow("only a point") << "."
-                                      << "0.02"
-                                      << "0.00";
-        QTest::newRow("empty amount") << ""
-                                      << "0.02"
-                                      << " ";
+        row("four decimals first", "0.99", "0.005", "0.01");
+        row("no rate", "100", "0", "0.00");
+        row("only a point", ".", "0.02", "0.00");
+        row("empty amount", "", "0.02", " ");
     }
     void perception()
     {

@@ -204,15 +204,16 @@ private slots:
         QTest::addColumn<QStringList>("amounts");
         QTest::addColumn<QString>("base");
         QTest::addColumn<QString>("perception");
-        QTest::newRow("no receipts") << QStringList() << ""
-                                     << "";
-        QTest::newRow("both kinds") << QStringList{QStringLiteral("1,234.50"), QStringLiteral("0.5")}
-                                    << "1235.00"
-                                    << "1,235.00";
-        QTest::newRow("half") << QStringList{QStringLiteral("0.5")} << "0.50"
-                              << "0.50";
-        QTest::newRow("negative sum shows zero") << QStringList{QStringLiteral("-10")} << "0.00"
-                                                 << "0.00";
+        // Amounts of the receipts separated by "|".
+        const auto row = [](const char* name, const char* amounts, const char* base, const char* perception) {
+            const QString list = QString::fromLatin1(amounts);
+            QTest::newRow(name) << (list.isEmpty() ? QStringList() : list.split(u'|'))
+                                << QString::fromLatin1(base) << QString::fromLatin1(perception);
+        };
+        row("no receipts", "", "", "");
+        row("both kinds", "1,234.50|0.5", "1235.00", "1,235.00");
+        row("half", "0.5", "0.50", "0.50");
+        row("negative sum shows zero", "-10", "0.00", "0.00");
     }
     void subjectTotals()
     {

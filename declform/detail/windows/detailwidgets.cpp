@@ -2,6 +2,7 @@
 
 #include "appcontext.h"
 #include "dberror.h"
+#include "detailrows.h"
 #include "hostutilities.h"
 #include "messages.h"
 
@@ -123,6 +124,63 @@ private:
 void guardField(QWidget* field, FieldBehaviour behaviour)
 {
     new FieldGuard(field, std::move(behaviour));
+}
+
+void guardDocumentFields(QLineEdit* series, QLineEdit* number, QLineEdit* date, QLineEdit* amount,
+                         const HostUtilities& host, const DocumentFieldHooks& hooks)
+{
+    const DocumentKind kind = hooks.kind;
+    const HostUtilities* filters = &host; // outlives the window's fields
+    const auto creditNote = [kind, type = hooks.type] {
+        return kind == DocumentKind::Voucher && type() == CreditNoteType;
+    };
+
+    FieldBehaviour seriesRules;
+    seriesRules.filter = [series, filters, kind, hooks](int key) {
+        const bool cashSale = hooks.cashSale && hooks.cashSale();
+        return seriesKey(key, series->text(), seriesTakesLetters(kind, hooks.type(), cashSale), *filters);
+    };
+    seriesRules.enterMovesOn = [series] { return !series->text().trimmed().isEmpty(); };
+    seriesRules.blockPaste = true;
+    seriesRules.typed = hooks.typed;
+    seriesRules.left = [series, filters, kind] {
+        series->setMaxLength(4);
+        series->setText(seriesOnLeave(kind, series->text(), *filters));
+    };
+    guardField(series, seriesRules);
+
+    FieldBehaviour numberRules;
+    numberRules.filter = [filters](int key) { return numberKey(key, *filters); };
+    numberRules.blockPaste = true;
+    numberRules.typed = hooks.typed;
+    numberRules.left = [number, filters, kind, type = hooks.type] {
+        number->setText(numberOnLeave(kind, number->text(), type(), *filters));
+    };
+    guardField(number, numberRules);
+
+    FieldBehaviour dateRules;
+    if (hooks.dateMarksChanged)
+        dateRules.typed = hooks.typed;
+    dateRules.left = hooks.dateLeft;
+    guardField(date, dateRules);
+
+    FieldBehaviour amountRules;
+    amountRules.filter = [amount, filters, creditNote](int key) {
+        const AmountKey accepted = amountKey(key, amount->text(), creditNote(), *filters);
+        setFieldLength(amount, accepted.maxLength);
+        return accepted.key;
+    };
+    amountRules.blockPaste = true;
+    amountRules.typed = hooks.typed;
+    amountRules.entered = [amount, creditNote] {
+        amount->setText(amountForEditing(amount->text(), creditNote()));
+        setFieldLength(amount, amountEditingLength(creditNote()));
+    };
+    amountRules.left = [amount] {
+        amount->setMaxLength(AmountDisplayLength);
+        amount->setText(amountForDisplay(amount->text()));
+    };
+    guardField(amount, amountRules);
 }
 
 void moveFocusOn(QWidget* from)

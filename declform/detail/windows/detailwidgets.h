@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documentrules.h"
+#include "fieldrules.h"
 
 #include <QList>
 #include <QObject>
@@ -8,6 +9,7 @@
 #include <functional>
 
 class DbError;
+class HostUtilities;
 class Messages;
 class QLabel;
 class QLineEdit;
@@ -46,6 +48,19 @@ struct FieldBehaviour {
 
 /// Gives a line edit (or a list, for Enter) the behaviour; the guard lives as long as the field.
 void guardField(QWidget* field, FieldBehaviour behaviour);
+/// What the series, number, date and amount fields of a receipt or voucher need from their window.
+struct DocumentFieldHooks {
+    DocumentKind kind = DocumentKind::Receipt;
+    std::function<QString()> type;  ///< the type code chosen, "" for none
+    std::function<bool()> cashSale; ///< receipts: the payment voucher serves as receipt
+    std::function<void()> typed;    ///< a key typed in a field that marks the window changed
+    bool dateMarksChanged = false;  ///< keys in the date mark the window changed too
+    std::function<void()> dateLeft; ///< the date was left
+};
+/// Gives the fields of a receipt or voucher their key filters, paste blocking and the
+/// reformatting when they are entered and left.
+void guardDocumentFields(QLineEdit* series, QLineEdit* number, QLineEdit* date, QLineEdit* amount,
+                         const HostUtilities& host, const DocumentFieldHooks& hooks);
 /// Moves the focus to the next field, as a Tab key would.
 void moveFocusOn(QWidget* from);
 

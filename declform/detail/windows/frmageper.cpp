@@ -27,7 +27,6 @@ FrmAgePer::FrmAgePer(const AppContext& ctx, const QString& periodo, const Subjec
     setObjectName(QStringLiteral("FrmAgePer"));
     setWindowTitle(Caption);
     buildWindow();
-    WaitCursor wait;
     if (m_ctx.session.declaracionEnviada)
         desActiva();
     m_ctx.session.periodoDeclaracion = periodo.right(4) + periodo.left(2);

@@ -192,55 +192,14 @@ void FrmDetAgePer::buildWindow()
 
 void FrmDetAgePer::guardFields()
 {
-    const HostUtilities& host = m_ctx.host;
-    const auto typed = [this] { m_modificado = true; };
-
-    FieldBehaviour series;
-    series.filter = [this, &host](int key) {
-        const bool letters = seriesTakesLetters(DocumentKind::Receipt, typeCodeOf(CmbTipoCP->currentText()),
-                                                OptVentaCont[1]->isChecked());
-        return seriesKey(key, TxtSerie->text(), letters, host);
-    };
-    series.enterMovesOn = [this] { return !TxtSerie->text().trimmed().isEmpty(); };
-    series.blockPaste = true;
-    series.typed = typed;
-    series.left = [this, &host] {
-        TxtSerie->setMaxLength(4);
-        TxtSerie->setText(seriesOnLeave(DocumentKind::Receipt, TxtSerie->text(), host));
-    };
-    guardField(TxtSerie, series);
-
-    FieldBehaviour number;
-    number.filter = [&host](int key) { return numberKey(key, host); };
-    number.blockPaste = true;
-    number.typed = typed;
-    number.left = [this, &host] {
-        TxtNumero->setText(numberOnLeave(DocumentKind::Receipt, TxtNumero->text(), m_tipoCP, host));
-    };
-    guardField(TxtNumero, number);
-
-    FieldBehaviour date;
-    date.typed = typed;
-    date.left = [this] { guarded(m_ctx.messages, [this] { fechaLeft(); }); };
-    guardField(MkeFecEmis, date);
-
-    FieldBehaviour amount;
-    amount.filter = [this, &host](int key) {
-        const AmountKey accepted = amountKey(key, TxtMtoBase->text(), false, host);
-        setFieldLength(TxtMtoBase, accepted.maxLength);
-        return accepted.key;
-    };
-    amount.blockPaste = true;
-    amount.typed = typed;
-    amount.entered = [this] {
-        TxtMtoBase->setText(amountForEditing(TxtMtoBase->text(), false));
-        setFieldLength(TxtMtoBase, amountEditingLength(false));
-    };
-    amount.left = [this] {
-        TxtMtoBase->setMaxLength(AmountDisplayLength);
-        TxtMtoBase->setText(amountForDisplay(TxtMtoBase->text()));
-    };
-    guardField(TxtMtoBase, amount);
+    DocumentFieldHooks hooks;
+    hooks.kind = DocumentKind::Receipt;
+    hooks.type = [this] { return typeCodeOf(CmbTipoCP->currentText()); };
+    hooks.cashSale = [this] { return isCashSale(); };
+    hooks.typed = [this] { m_modificado = true; };
+    hooks.dateMarksChanged = true;
+    hooks.dateLeft = [this] { guarded(m_ctx.messages, [this] { fechaLeft(); }); };
+    guardDocumentFields(TxtSerie, TxtNumero, MkeFecEmis, TxtMtoBase, m_ctx.host, hooks);
 }
 
 bool FrmDetAgePer::isChanged() const

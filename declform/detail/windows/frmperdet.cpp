@@ -101,55 +101,13 @@ void frmPerDet::buildWindow()
 
 void frmPerDet::guardFields()
 {
-    const HostUtilities& host = m_ctx.host;
-    const auto typed = [this] { m_modificado = true; };
-
     guardField(CmbTipoDoc, {});
-
-    FieldBehaviour series;
-    series.filter = [this, &host](int key) {
-        return seriesKey(key, TxtSerie->text(), seriesTakesLetters(DocumentKind::Voucher, typeCode(), false),
-                         host);
-    };
-    series.enterMovesOn = [this] { return !TxtSerie->text().trimmed().isEmpty(); };
-    series.blockPaste = true;
-    series.typed = typed;
-    series.left = [this, &host] {
-        TxtSerie->setMaxLength(4);
-        TxtSerie->setText(seriesOnLeave(DocumentKind::Voucher, TxtSerie->text(), host));
-    };
-    guardField(TxtSerie, series);
-
-    FieldBehaviour number;
-    number.filter = [&host](int key) { return numberKey(key, host); };
-    number.blockPaste = true;
-    number.typed = typed;
-    number.left = [this, &host] {
-        TxtNumero->setText(numberOnLeave(DocumentKind::Voucher, TxtNumero->text(), typeCode(), host));
-    };
-    guardField(TxtNumero, number);
-
-    FieldBehaviour date;
-    date.left = [this] { guarded(m_ctx.messages, [this] { fechaLeft(); }); };
-    guardField(MkeFecEmis, date);
-
-    FieldBehaviour amount;
-    amount.filter = [this, &host](int key) {
-        const AmountKey accepted = amountKey(key, TxtMtoDet->text(), isCreditNote(), host);
-        setFieldLength(TxtMtoDet, accepted.maxLength);
-        return accepted.key;
-    };
-    amount.blockPaste = true;
-    amount.typed = typed;
-    amount.entered = [this] {
-        TxtMtoDet->setText(amountForEditing(TxtMtoDet->text(), isCreditNote()));
-        setFieldLength(TxtMtoDet, amountEditingLength(isCreditNote()));
-    };
-    amount.left = [this] {
-        TxtMtoDet->setMaxLength(AmountDisplayLength);
-        TxtMtoDet->setText(amountForDisplay(TxtMtoDet->text()));
-    };
-    guardField(TxtMtoDet, amount);
+    DocumentFieldHooks hooks;
+    hooks.kind = DocumentKind::Voucher;
+    hooks.type = [this] { return typeCode(); };
+    hooks.typed = [this] { m_modificado = true; };
+    hooks.dateLeft = [this] { guarded(m_ctx.messages, [this] { fechaLeft(); }); };
+    guardDocumentFields(TxtSerie, TxtNumero, MkeFecEmis, TxtMtoDet, m_ctx.host, hooks);
 }
 
 bool frmPerDet::isChanged() const
@@ -160,11 +118,6 @@ bool frmPerDet::isChanged() const
 QString frmPerDet::typeCode() const
 {
     return typeCodeOf(CmbTipoDoc->currentText());
-}
-
-bool frmPerDet::isCreditNote() const
-{
-    return typeCode() == CreditNoteType;
 }
 
 void frmPerDet::cargaTipoDoc()

@@ -43,7 +43,6 @@ private:
     bool aceptar();
     void salir();
     QString typeCode() const;
-    bool isCreditNote() const;
     bool isChanged() const;
     DocumentEntry document() const;
     VoucherEntry entry() const;
