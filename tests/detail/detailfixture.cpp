@@ -2,27 +2,20 @@
 
 #include "clock.h"
 #include "integrity.h"
+#include "moduleparameters.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QTest>
 
-void seedVoucherTypes(HostDatabase& db)
+void installModuleParameters(HostDatabase& db)
 {
-    const char* rows[][2] = {
-        {"01", "FACTURA                                       10100 0 1 FACT 0111110"},
-        {"03", "BOLETA DE VENTA                               00100 0 1 BOLE 0010010"},
-        {"07", "NOTA DE CREDITO                               00001 1 1 CRED 1111011"},
-        {"08", "NOTA DE DEBITO                                10100 0 1 DEBI 0111110"},
-        {"12", "TICKET DE MAQUINA REGISTRADORA                10100 0 0 TICK 0111110"},
-        {"99", "OTROS                                         10100 0 0 OTRO 0111110"},
-    };
-    for (const auto& row : rows)
+    for (const ParameterRow& row : moduleParameterRows())
         insertRow(db, QStringLiteral("PARAM"),
-                  {{QStringLiteral("Numero"), QStringLiteral("233")},
-                   {QStringLiteral("Argumento"), QLatin1String(row[0])},
-                   {QStringLiteral("Funcion"), QLatin1String(row[1])},
-                   {QStringLiteral("Correl_Param"), QString()}});
+                  {{QStringLiteral("Numero"), row.numero},
+                   {QStringLiteral("Argumento"), row.argumento},
+                   {QStringLiteral("Funcion"), row.funcion},
+                   {QStringLiteral("Correl_Param"), row.correlParam}});
 }
 
 FixedToday::FixedToday(const QDate& today)
@@ -38,7 +31,7 @@ FixedToday::~FixedToday()
 DetailHost::DetailHost(const QString& period)
     : ctx{host.session(), host.db(), host.messages(), host.host(), opener}
 {
-    seedVoucherTypes(host.db());
+    installModuleParameters(host.db());
     Session& session = host.session();
     session.rucDeclarante = QStringLiteral("20100123453");
     session.periodoDeclaracion = period;

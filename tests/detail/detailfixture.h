@@ -8,8 +8,8 @@
 
 class QWidget;
 
-/// The payment-voucher types (PARAM 233) as the installer leaves them.
-void seedVoucherTypes(HostDatabase& db);
+/// The module's parameter rows (voucher types, rate ...) as the installer leaves them.
+void installModuleParameters(HostDatabase& db);
 
 /// Fixes "today" while it lives.
 class FixedToday {
@@ -20,7 +20,7 @@ public:
     FixedToday& operator=(const FixedToday&) = delete;
 };
 
-/// A seeded integrator with the voucher types, a declaration of the first seed declarant for
+/// A seeded integrator with the module installed, a declaration of the first seed declarant for
 /// `period` at a 2 % rate, and the context the detail windows are given.
 class DetailHost {
 public:
