@@ -56,6 +56,15 @@ class TestDocumentRules : public QObject {
                             << QString::fromUtf8(amount) << QString::fromUtf8(period) << message << notice
                             << focus;
     }
+    static DocumentEntry fetchedDocument()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, series);
+        QFETCH(QString, number);
+        QFETCH(QString, date);
+        QFETCH(QString, amount);
+        return {type, false, series, number, date, amount};
+    }
     static void compareFailure(const RuleResult& result)
     {
         QFETCH(QString, message);
@@ -122,14 +131,11 @@ private slots:
     }
     void receiptCheck()
     {
-        QFETCH(QString, type);
-        QFETCH(QString, series);
-        QFETCH(QString, number);
-        QFETCH(QString, date);
-        QFETCH(QString, amount);
         QFETCH(QString, period);
         FixedToday today(QDate(2014, 6, 30));
-        compareFailure(checkReceipt({type, !type.isEmpty(), series, number, date, amount}, period, m_host));
+        DocumentEntry receipt = fetchedDocument();
+        receipt.cashSale = !receipt.type.isEmpty();
+        compareFailure(checkReceipt(receipt, period, m_host));
     }
 
     void cashSaleNeedsItsType()
@@ -173,15 +179,9 @@ private slots:
     }
     void voucherCheck()
     {
-        QFETCH(QString, type);
-        QFETCH(QString, series);
-        QFETCH(QString, number);
-        QFETCH(QString, date);
-        QFETCH(QString, amount);
         QFETCH(QString, period);
         FixedToday today(QDate(2014, 6, 30));
-        compareFailure(
-            checkVoucher({type, false, series, number, date, amount}, period, m_host, m_messages, Title));
+        compareFailure(checkVoucher(fetchedDocument(), period, m_host, m_messages, Title));
         QVERIFY(m_messages.shown().isEmpty());
     }
 
