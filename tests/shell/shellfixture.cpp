@@ -1,9 +1,12 @@
 #include "shellfixture.h"
 
 #include "hostdatabase.h"
+#include "hostutilities.h"
 #include "integrity.h"
 
 #include <QDate>
+#include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -120,4 +123,34 @@ QStringList rowCounts(HostDatabase& db, const QStringList& tables, const QString
         counts.append(table + QLatin1Char('=') + db.scalar(sql, values).toString());
     }
     return counts;
+}
+
+ShellHost::ShellHost() : context{host.session(), host.db(), host.messages(), host.host(), opener}
+{
+    windows.declaration = [this](QWidget& parent, const std::optional<DeclarationRow>& chosen) {
+        declarationRequests.append(chosen);
+        openerWasDisabled = !parent.isEnabled();
+        return standIn("Frm947", parent);
+    };
+    windows.print = [this](QWidget& parent) {
+        ++printRequests;
+        return standIn("frmImprimir", parent);
+    };
+}
+
+void ShellHost::setStopped(bool stopped)
+{
+    const QString flag = HostUtilities::stopFlagPath(host.folder());
+    QDir().mkpath(host.folder() + QStringLiteral("TMP"));
+    if (stopped)
+        QFile(flag).open(QIODevice::WriteOnly);
+    else
+        QFile::remove(flag);
+}
+
+std::unique_ptr<QDialog> standIn(const char* name, QWidget& parent)
+{
+    auto dialog = std::make_unique<QDialog>(&parent);
+    dialog->setObjectName(QLatin1String(name));
+    return dialog;
 }

@@ -1,7 +1,14 @@
 #pragma once
 
-#include <QString>
+#include "appcontext.h"
+#include "barradeestadokova.h"
+#include "openwindow.h"
+#include "testhost.h"
+#include "windowopener.h"
+
+#include <QDialog>
 #include <QStringList>
+#include <memory>
 
 class HostDatabase;
 
@@ -28,6 +35,26 @@ void storeSent(HostDatabase& db, const QString& ruc, const QString& periodo, con
 QStringList rowCounts(HostDatabase& db, const QStringList& tables, const QString& ruc, const QString& periodo,
                       const QString& correl = QString());
 
+/// A seeded integrator with what declform's windows are given, a status bar and the windows
+/// the shell borrows from the rest of the program, made as plain dialogs that record how they
+/// were asked for.
+struct ShellHost {
+    ShellHost();
+
+    TestHost host;
+    ScriptedOpener opener;
+    AppContext context;
+    BarradeEstadoKOVA statusBar;
+    ShellWindows windows;
+    QList<std::optional<DeclarationRow>> declarationRequests;
+    int printRequests = 0;
+    /// Whether the window that asked for the declaration window was disabled at that moment.
+    bool openerWasDisabled = false;
+
+    /// Makes the integrator stop its modules (PuedeContinuar answers false) or lets them go on.
+    void setStopped(bool stopped);
+};
+
 /// A list of texts written as plain literals.
 inline QStringList strings(std::initializer_list<const char*> texts)
 {
@@ -36,3 +63,6 @@ inline QStringList strings(std::initializer_list<const char*> texts)
         list.append(QString::fromUtf8(text));
     return list;
 }
+
+/// A plain dialog standing in for a window another part of the program provides.
+std::unique_ptr<QDialog> standIn(const char* name, QWidget& parent);
