@@ -226,6 +226,12 @@ private slots:
             QCOMPARE(f.texts(), QStringList{QString::fromUtf8(message)});
             QCOMPARE(f.tabs()->currentIndex(), 0);
         };
+        QTest::mouseClick(f.child<QRadioButton>(QStringLiteral("OptRectifica_1")), Qt::LeftButton);
+        QCOMPARE(f.host.messages().shown().size(), 1);
+        QCOMPARE(f.host.messages().shown().first().icon, MsgIcon::Exclamation);
+        QVERIFY(
+            f.texts().first().startsWith(QStringLiteral("Recuerde que debe ingresar toda la información")));
+        QVERIFY(f.window->modificado());
         tryTab(1, "Ingrese el RUC.");
         f.chooseDeclarant(Declarante);
         tryTab(2, "El período no es válido.");
