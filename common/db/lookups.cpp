@@ -3,6 +3,8 @@
 #include "hostutilities.h"
 #include "vbformat.h"
 
+#include <QSqlQuery>
+
 namespace {
 /// Characters `from` to `to` (counted from 1) of a fixed-position text.
 QString positions(const QString& text, int from, int to)
@@ -61,6 +63,18 @@ BoundQuery ConsultaDeclarantes(HostDatabase& db, const Session& session)
     }
     query.sql += QStringLiteral(" ORDER BY Tip_doc_d, Doc_id_d");
     return query;
+}
+
+QList<Bank> listBanks(HostDatabase& db)
+{
+    QSqlQuery query =
+        db.run(QStringLiteral("SELECT substr(Argumento, 1, 2) AS codigo, substr(Funcion, 1, 36) AS descrip"
+                              " FROM PARAM WHERE Numero = ? AND trim(Argumento) <> ? ORDER BY 1"),
+               {QStringLiteral("004"), QStringLiteral("00")});
+    QList<Bank> banks;
+    while (query.next())
+        banks.append({query.value(0).toString(), query.value(1).toString()});
+    return banks;
 }
 
 QString Incrementa(int& counter, int step)

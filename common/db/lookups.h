@@ -3,6 +3,7 @@
 #include "hostdatabase.h"
 #include "session.h"
 
+#include <QList>
 #include <QString>
 #include <QVariantList>
 
@@ -24,6 +25,14 @@ QString DescripcionError(HostDatabase& db, int code);
 bool ValidaDocumento(HostDatabase& db, const HostUtilities& host, const QString& type, const QString& number);
 /// The declarants the user may work on, from CONT, ordered by document.
 BoundQuery ConsultaDeclarantes(HostDatabase& db, const Session& session);
+/// A bank of the integrator's bank table (PARAM 004).
+struct Bank {
+    QString codigo;  ///< the first two characters of the row key
+    QString descrip; ///< the first 36 characters of the row
+};
+/// Every bank by code; the row "00" is not a bank.
+QList<Bank> listBanks(HostDatabase& db);
+
 /// Adds `step` to `counter` and answers the new value as text.
 QString Incrementa(int& counter, int step);
 

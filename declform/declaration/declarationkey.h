@@ -21,4 +21,4 @@ struct StoredDeclaration {
 /// by its first two.
 QString periodKey(const QString& periodText);
 /// The period field's text "MM/YYYY" for a period as the choosers show it (MMYYYY).
-QString periodText(const QString& chooserPeriod);
+QString chooserPeriodText(const QString& chooserPeriod);

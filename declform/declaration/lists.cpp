@@ -52,13 +52,3 @@ QString numeroModalidad(const QString& item)
     return item.right(2);
 }
 
-QList<Bank> bancos(HostDatabase& db)
-{
-    QSqlQuery rows =
-        db.run(QStringLiteral("SELECT substr(Argumento, 1, 2), substr(Funcion, 1, 36) FROM PARAM "
-                              "WHERE Numero = '004' AND trim(Argumento) <> '00' ORDER BY 1"));
-    QList<Bank> result;
-    while (rows.next())
-        result.append({rows.value(0).toString(), rows.value(1).toString().trimmed()});
-    return result;
-}

@@ -26,9 +26,3 @@ QString codigoModalidad(const QString& item);
 /// The modality number of a modality item: its last two characters.
 QString numeroModalidad(const QString& item);
 
-struct Bank {
-    QString code; ///< two characters
-    QString name;
-};
-/// The banks of PARAM 004 ordered by code; the row "00" is not a bank.
-QList<Bank> bancos(HostDatabase& db);

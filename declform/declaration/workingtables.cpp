@@ -118,12 +118,12 @@ void cargaTablasTrabajo(HostDatabase& db, const StoredDeclaration& declaration)
     }
 }
 
-QList<SubjectRow> listaSujetos(HostDatabase& db)
+QList<SubjectListRow> listaSujetos(HostDatabase& db)
 {
     QSqlQuery rows =
         db.run(QStringLiteral("SELECT num_doc_per, des_razon, mto_base_p, mto_imp_p, des_apellido_p, "
                               "des_apellido_m, des_nombres FROM TMPF947PCAB ORDER BY num_doc_per"));
-    QList<SubjectRow> result;
+    QList<SubjectListRow> result;
     while (rows.next())
         result.append({rows.value(0).toString(), rows.value(1).toString(), rows.value(2).toString(),
                        rows.value(3).toString(), rows.value(4).toString(), rows.value(5).toString(),

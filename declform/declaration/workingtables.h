@@ -18,7 +18,7 @@ class HostDatabase;
 void cargaTablasTrabajo(HostDatabase& db, const StoredDeclaration& declaration);
 
 /// One subject as the declaration window lists it.
-struct SubjectRow {
+struct SubjectListRow {
     QString numDocPer;
     QString desRazon;
     QString mtoBaseP;
@@ -28,7 +28,7 @@ struct SubjectRow {
     QString desNombres;
 };
 /// The subjects of the working tables.
-QList<SubjectRow> listaSujetos(HostDatabase& db);
+QList<SubjectListRow> listaSujetos(HostDatabase& db);
 
 /// Totals of the subjects as the form shows them (whole units, grouped, empty for zero).
 struct DetailTotals {

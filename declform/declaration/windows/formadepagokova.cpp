@@ -62,7 +62,7 @@ void FormaDePagoKOVA::setBancos(const QList<Bank>& banks)
 {
     m_bancos->clear();
     for (const Bank& bank : banks)
-        m_bancos->addItem(bank.code + QStringLiteral(" - ") + bank.name, bank.code);
+        m_bancos->addItem(bank.codigo + QStringLiteral(" - ") + bank.descrip.trimmed(), bank.codigo);
     setBanco(m_banco);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lists.h"
+#include "lookups.h"
 
 #include <QGroupBox>
 

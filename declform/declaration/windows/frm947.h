@@ -35,7 +35,7 @@ struct Frm947Opening {
 /// declaration's list ("1"), whose row it reads.
 struct SubjectOpening {
     QString opcionSujeto;
-    SubjectRow sujeto;
+    SubjectListRow sujeto;
 };
 
 /// The windows and services of other parts of declform that Frm947 opens or informs. Each is
@@ -175,7 +175,7 @@ private:
     // Detail.
     QTableView* m_grid = nullptr;
     QStandardItemModel* m_subjects = nullptr;
-    QList<SubjectRow> m_rows;
+    QList<SubjectListRow> m_rows;
     QPushButton* m_opciones[4] = {};
     QLineEdit* m_txtBase = nullptr;
     QLineEdit* m_txtPercepcion = nullptr;

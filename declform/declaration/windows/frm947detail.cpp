@@ -33,7 +33,7 @@ bool Frm947::RecuperaCasillas()
 {
     StoredDeclaration stored = declaracion();
     // A new declaration has no stored boxes to find.
-    stored.key.periodo = nueva() ? QString() : periodKey(periodText(m_opening.periodo));
+    stored.key.periodo = nueva() ? QString() : periodKey(chooserPeriodText(m_opening.periodo));
     const StoredBoxes found = leeCasillas(m_ctx.db, stored);
     for (const auto& [box, value] : found.boxes)
         MuestraCasilla(box, value);
@@ -120,7 +120,7 @@ void Frm947::refrescaLista()
     const int keep = filaActual();
     m_rows = listaSujetos(m_ctx.db);
     m_subjects->setRowCount(0);
-    for (const SubjectRow& row : m_rows)
+    for (const SubjectListRow& row : m_rows)
         m_subjects->appendRow({cell(row.numDocPer), cell(row.desRazon), cell(row.mtoBaseP, true),
                                cell(row.mtoImpP, true), cell(row.desApellidoP), cell(row.desApellidoM),
                                cell(row.desNombres)});
@@ -163,7 +163,7 @@ void Frm947::onOpciones(int index)
             session.rucDeclarante = ruc();
             session.periodoDeclaracion = periodo();
             m_posicionSujeto = row;
-            m_hooks.openSubject(*this, {session.opcionSujeto, index == 1 ? m_rows[row] : SubjectRow{}});
+            m_hooks.openSubject(*this, {session.opcionSujeto, index == 1 ? m_rows[row] : SubjectListRow{}});
             break;
         case 2: {
             if (row < 0 || !pregunta(ConfirmaEliminar, MsgAnswer::No))

@@ -151,7 +151,7 @@ void Frm947::cargaLista()
         m_cmbModPer->addItem(item.left(40).trimmed(), item);
     m_cmbModPer->setCurrentIndex(-1);
     fijaAnchoLista(*m_cmbModPer, 30);
-    m_pago->setBancos(bancos(m_ctx.db));
+    m_pago->setBancos(listBanks(m_ctx.db));
 }
 
 void Frm947::CargaIdent()
@@ -171,7 +171,7 @@ void Frm947::CargaIdent()
     m_mkePeriodo->setEnabled(false);
     m_txtNumRuc->setText(m_opening.ruc.trimmed());
     m_txtRazon->setText(m_opening.nombre);
-    m_mkePeriodo->setText(periodText(m_opening.periodo));
+    m_mkePeriodo->setText(chooserPeriodText(m_opening.periodo));
     onRazonChanged();
 }
 

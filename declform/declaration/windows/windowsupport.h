@@ -1,20 +1,13 @@
 #pragma once
 
+#include "waitcursor.h"
+
 #include <QColor>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-
-/// The hourglass while a command runs; the normal pointer comes back however the command ends.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 /// The grey background (&HC0C0C0) of the fields the window computes or does not let change.
 inline void grey(QWidget& widget)

@@ -356,12 +356,3 @@ int currentGridRow(QTableView* grid)
     return row < 0 ? 0 : row;
 }
 
-WaitCursor::WaitCursor()
-{
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-WaitCursor::~WaitCursor()
-{
-    QApplication::restoreOverrideCursor();
-}

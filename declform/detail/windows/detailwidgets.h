@@ -1,5 +1,7 @@
 #pragma once
 
+#include "waitcursor.h"
+
 #include "documentrules.h"
 #include "fieldrules.h"
 
@@ -113,11 +115,3 @@ void setGridRows(QTableView* grid, const QList<QStringList>& rows, const QList<i
 /// The current row of a list, or -1 when it is empty.
 int currentGridRow(QTableView* grid);
 
-/// The hourglass pointer while a scope runs.
-class WaitCursor {
-public:
-    WaitCursor();
-    ~WaitCursor();
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};

@@ -1,7 +1,7 @@
 #include "frmconsultas.h"
 
 #include "appcontext.h"
-#include "banks.h"
+#include "lookups.h"
 #include "openwindow.h"
 #include "shellfiles.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "waitcursor.h"
+
 #include "declarationlist.h"
 
 #include <QApplication>
@@ -16,15 +18,6 @@ constexpr int twips(int value)
 {
     return (value + 7) / 15;
 }
-
-/// The hourglass while a window is created and loads.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 /// The windows other parts of declform provide. The commands that open them stay disabled
 /// until main sets them.
