@@ -6,6 +6,7 @@
 #include "integrity.h"
 #include "tabledefs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSqlQuery>
 
@@ -85,6 +86,20 @@ ImportHost::ImportHost()
                    {QStringLiteral("Funcion"), QLatin1String(t.funcion)},
                    {QStringLiteral("Correl_Param"), QString()}});
     transaction.commit();
+    reset();
+}
+
+void ImportHost::reset()
+{
+    HostDatabase& db = m_host.db();
+    db.setStatementHook({});
+    for (const char* table : {"TMPF947PDETCP", "TMPF947PDET", "TMPF947PCAB", "SPOOL"})
+        db.execute(QStringLiteral("DELETE FROM ") + QLatin1String(table));
+    for (const QString& folder : {this->folder(), m_host.session().rutaReportes}) {
+        QDir dir(folder);
+        for (const QFileInfo& entry : dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot))
+            entry.isDir() ? QDir(entry.filePath()).removeRecursively() : QFile::remove(entry.filePath());
+    }
     Session& s = m_host.session();
     s.rucDeclarante = Declarant;
     s.periodoDeclaracion = Periodo;

@@ -40,6 +40,10 @@ public:
     ImportHost(const ImportHost&) = delete;
     ImportHost& operator=(const ImportHost&) = delete;
 
+    /// Back to the state after construction: empty working tables and spool, no input, log,
+    /// error or report files, the session's declaration as it was, no statement hook.
+    void reset();
+
     TestHost& host() { return m_host; }
     HostDatabase& db() { return m_host.db(); }
     Session& session() { return m_host.session(); }
