@@ -1,6 +1,7 @@
 #include "detailwriter.h"
 
 #include "hostdatabase.h"
+#include "importrules.h"
 #include "importvalidator.h"
 #include "money.h"
 #include "vbformat.h"
@@ -10,29 +11,29 @@
 namespace {
 constexpr int RucDocument = 6;
 
-const QString InsertSubject =
-    QStringLiteral("INSERT INTO TMPF947PCAB (tip_doc_per, num_doc_per, des_razon, des_apellido_p, "
-                   "des_apellido_m, des_nombres) "
-                   "SELECT ?, ?, ?, ?, ?, ? WHERE NOT EXISTS "
-                   "(SELECT 1 FROM TMPF947PCAB WHERE tip_doc_per = ? AND num_doc_per = ?)");
+const QString InsertSubject = QStringLiteral(
+    "INSERT INTO TMPF947PCAB (tip_doc_per, num_doc_per, des_razon, des_apellido_p, des_apellido_m, "
+    "des_nombres) VALUES (?, ?, ?, ?, ?, ?)");
 
-// A receipt with vouchers (empty tip_cp) and a cash sale may share series and number: the type
-// is part of the receipt's key in both look-ups.
 const QString InsertReceipt = QStringLiteral(
     "INSERT INTO TMPF947PDET (tip_doc_per, num_doc_per, num_serie_cp, num_cp, tip_cp, fec_emision_cp, "
-    "mto_base_p, por_tasa_p, mto_imp_p) "
-    "SELECT ?, ?, ?, ?, ?, ?, ?, ?, ? WHERE NOT EXISTS "
-    "(SELECT 1 FROM TMPF947PDET WHERE tip_doc_per = ? AND num_doc_per = ? AND num_serie_cp = ? AND num_cp = "
-    "? "
-    "AND tip_cp = ?)");
+    "mto_base_p, por_tasa_p, mto_imp_p) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
 
 const QString InsertVoucher = QStringLiteral("INSERT INTO TMPF947PDETCP (num_doc_per, num_serie_cp, num_cp, "
                                              "tip_doc_detcp, num_serie_detcp, num_detcp, "
                                              "fec_emis_detcp, mto_detcp) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
 
-QDate dayMonthYear(const QString& date)
+/// Inserts a row unless its key is already there; false then.
+bool insertNew(HostDatabase& db, const QString& sql, const QVariantList& values)
 {
-    return QDate::fromString(date, QStringLiteral("dd/MM/yyyy"));
+    try {
+        db.executeCached(sql, values);
+    } catch (const DbError& e) {
+        if (e.number() != DbError::DuplicateKey)
+            throw;
+        return false;
+    }
+    return true;
 }
 } // namespace
 
@@ -71,25 +72,34 @@ void DetailWriter::finish()
 void DetailWriter::insertSubject(const QStringList& f)
 {
     const QString& ruc = f.at(0);
+    if (m_subjects.contains(ruc))
+        return;
+    m_subjects.insert(ruc);
     const QString blank = QStringLiteral(" ");
     if (ruc.startsWith(QLatin1String("20"))) {
-        m_db.executeCached(InsertSubject, {RucDocument, ruc, f.at(1), blank, blank, blank, RucDocument, ruc});
+        insertNew(m_db, InsertSubject, {RucDocument, ruc, f.at(1), blank, blank, blank});
     } else {
         const QString fullName = f.at(2) + QLatin1Char(' ') + f.at(3) + QLatin1Char(' ') + f.at(4);
         const QString razon = fullName.left(40);
-        m_db.executeCached(InsertSubject,
-                           {RucDocument, ruc, razon, f.at(2), f.at(3), f.at(4), RucDocument, ruc});
+        insertNew(m_db, InsertSubject, {RucDocument, ruc, razon, f.at(2), f.at(3), f.at(4)});
     }
 }
 
 bool DetailWriter::insertReceipt(const QStringList& f)
 {
     const bool cashSale = m_kind == ImportKind::CashSales;
-    const QString tipCp = cashSale ? f.at(9) : QString(QLatin1String(""));
+    // A receipt with vouchers (empty type) and a cash sale may share series and number: the type
+    // is part of the receipt's key, so one never hides the other.
+    const QString tipCp = cashSale ? f.at(9) : QStringLiteral("");
+    const QString key =
+        f.at(0) + QLatin1Char('|') + f.at(5) + QLatin1Char('|') + f.at(6) + QLatin1Char('|') + tipCp;
+    if (m_receipts.contains(key))
+        return false;
+    m_receipts.insert(key);
     const QVariant tasa = cashSale ? QVariant(m_tasa.left(6)) : QVariant();
-    return m_db.executeCached(InsertReceipt,
-                              {RucDocument, f.at(0), f.at(5), f.at(6), tipCp, dayMonthYear(f.at(7)), f.at(8),
-                               tasa, perception(f.at(8)), RucDocument, f.at(0), f.at(5), f.at(6), tipCp}) > 0;
+    return insertNew(m_db, InsertReceipt,
+                     {RucDocument, f.at(0), f.at(5), f.at(6), tipCp, importDate(f.at(7)), f.at(8), tasa,
+                      perception(f.at(8))});
 }
 
 bool DetailWriter::insertVoucher(const QStringList& f, const QString& typeAsRead)
@@ -98,15 +108,8 @@ bool DetailWriter::insertVoucher(const QStringList& f, const QString& typeAsRead
     // Credit notes are written as positive amounts and kept negative.
     if (Val(typeAsRead) == 7)
         amount = (-Money::parse(amount).value_or(Money())).toString();
-    try {
-        m_db.executeCached(InsertVoucher, {f.at(0), f.at(5), f.at(6), f.at(9), f.at(10), f.at(11),
-                                           dayMonthYear(f.at(12)), amount});
-    } catch (const DbError& e) {
-        if (e.number() != DbError::DuplicateKey)
-            throw;
-        return false;
-    }
-    return true;
+    return insertNew(m_db, InsertVoucher,
+                     {f.at(0), f.at(5), f.at(6), f.at(9), f.at(10), f.at(11), importDate(f.at(12)), amount});
 }
 
 QString DetailWriter::perception(const QString& amount) const

@@ -3,6 +3,7 @@
 #include "hostdatabase.h"
 #include "importfiles.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -21,9 +22,10 @@ public:
     DetailWriter(const DetailWriter&) = delete;
     DetailWriter& operator=(const DetailWriter&) = delete;
 
-    /// Commits one accepted line. Answers an empty text when it was written, or the refusal
-    /// code when the database already holds it ("0228" a voucher, "0871" a cash sale). Throws
-    /// DbError for any other failure.
+    /// Commits one accepted line: its subject and receipt unless they are there already (they are
+    /// then left as they are), and its voucher. Answers an empty text when the line was written,
+    /// or the refusal code when the table already holds it ("0228" a voucher, "0871" a cash
+    /// sale). Throws DbError for any other failure.
     QString commit(const LineCheck& line);
     /// Commits the open batch. Throws DbError.
     void finish();
@@ -39,4 +41,8 @@ private:
     QString m_tasa;
     std::optional<Transaction> m_batch;
     int m_batchLines = 0;
+    // Subjects and receipts this run has found or written. Nothing else writes the working
+    // tables while a run lasts, so they need not be looked up again.
+    QSet<QString> m_subjects;
+    QSet<QString> m_receipts;
 };

@@ -23,7 +23,7 @@ inline const QString NoneRefusedShort = QStringLiteral("0 Rechazados");
 QString counterCaption(qint64 count, const QString& what);
 
 /// The message that ends a run that could not read its file through, or nothing for a run
-/// that read it (Finished) or was cancelled. `logPath` is named when the log could not be written.
+/// that read it (Finished) or was cancelled.
 std::optional<Message> Errores_Transferencia(const ImportResult& result);
 
 /// The end of a run without refused lines.

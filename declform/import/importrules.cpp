@@ -2,8 +2,6 @@
 
 #include "vbformat.h"
 
-#include <QDate>
-
 namespace {
 // From these dates of issue a series may begin with a letter, and electronic vouchers ("F"
 // invoices, "B" sales slips) may carry letters in positions 2 to 4.
@@ -104,14 +102,25 @@ bool amountRule(const QString& value, const AmountCodes& codes, QString& code)
     return accepted;
 }
 
-bool isImportDate(const QString& text)
+QDate importDate(const QString& text)
 {
     if (text.size() != 10 || text.at(2) != QLatin1Char('/') || text.at(5) != QLatin1Char('/'))
-        return false;
-    for (int i : {0, 1, 3, 4, 6, 7, 8, 9})
+        return {};
+    int digits[10] = {};
+    for (int i : {0, 1, 3, 4, 6, 7, 8, 9}) {
         if (!isAsciiDigit(text.at(i)))
-            return false;
-    return QDate::fromString(text, QStringLiteral("dd/MM/yyyy")).isValid();
+            return {};
+        digits[i] = text.at(i).unicode() - '0';
+    }
+    // Read by hand: this runs for two dates of every line of files of many thousand lines.
+    const int year = digits[6] * 1000 + digits[7] * 100 + digits[8] * 10 + digits[9];
+    return QDate(year, digits[3] * 10 + digits[4], digits[0] * 10 + digits[1]);
+}
+
+bool isImportDate(const QString& text)
+{
+    const QDate date = importDate(text);
+    return date.isValid() && date >= QDate(1850, 1, 1) && date <= QDate(2500, 1, 1);
 }
 
 QString dateKey(const QString& date)

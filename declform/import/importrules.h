@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 // The rules of the import checks that need nothing but the text: blanks, amounts, dates and
@@ -31,7 +32,10 @@ inline const QString NegativeAmountCode = QStringLiteral("0983");
 /// with the code of the last failing step (the zero code when none failed).
 bool amountRule(const QString& value, const AmountCodes& codes, QString& code);
 
-/// "dd/mm/yyyy" with two-digit day and month, four-digit year, and a real date.
+/// The date written "dd/mm/yyyy" with two-digit day and month and a four-digit year; an
+/// invalid date for any other text.
+QDate importDate(const QString& text);
+/// A date in the form above between 01/01/1850 and 01/01/2500.
 bool isImportDate(const QString& text);
 /// "yyyymmdd" of a date written "dd/mm/yyyy".
 QString dateKey(const QString& date);

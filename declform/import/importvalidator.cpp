@@ -21,28 +21,28 @@ bool passes(int filtered)
     return filtered != 0 && filtered != HostUtilities::KeyBackspace;
 }
 
-const QString DateFrom = QStringLiteral("01/01/1850");
-const QString DateTo = QStringLiteral("01/01/2500");
 } // namespace
 
 ImportValidator::ImportValidator(HostDatabase& db, const HostUtilities& host, QString rucDeclarante,
                                  QString periodo)
-    : m_db(db), m_host(host), m_ruc(trimBlanks(rucDeclarante)), m_periodo(std::move(periodo))
+    : m_db(db), m_host(host), m_ruc(trimBlanks(rucDeclarante)), m_periodo(int(Val(periodo))),
+      m_today(Clock::today())
 {
 }
 
-bool ImportValidator::Fechadesistema(const QString& date)
+bool ImportValidator::Fechadesistema(const QString& date) const
 {
-    const QDate today = Clock::today();
-    const int year = int(Val(date.mid(6, 4)));
-    const int month = int(Val(date.mid(3, 2)));
-    const int day = int(Val(date.left(2)));
-    if (year != today.year())
-        return year < today.year();
-    if (month != today.month())
-        return month < today.month();
-    return day <= today.day();
+    const QDate day = importDate(date);
+    return day.isValid() && day <= m_today;
 }
+
+namespace {
+/// YYYYMM of a date.
+int monthOf(const QDate& date)
+{
+    return date.year() * 100 + date.month();
+}
+} // namespace
 
 bool ImportValidator::Val_Transf_CVS(QString& value, quint8 position)
 {
@@ -203,14 +203,13 @@ bool ImportValidator::numberField(QString& value, int width)
 bool ImportValidator::receiptDateField(const QString& value)
 {
     m_errorCode = code("0859");
-    if (!isImportDate(value) || !m_host.ValidaRangoFecha(value, DateFrom, DateTo))
+    if (!isImportDate(value))
         return false;
     if (!Fechadesistema(value)) {
         m_errorCode = code("0989");
         return false;
     }
-    const QString month = value.mid(6, 4) + value.mid(3, 2);
-    if (Val(month) != Val(m_periodo)) {
+    if (monthOf(importDate(value)) != m_periodo) {
         m_errorCode = code("0991");
         return false;
     }
@@ -227,14 +226,14 @@ bool ImportValidator::receiptDateField(const QString& value)
 bool ImportValidator::voucherDateField(const QString& value)
 {
     m_errorCode = code("0859");
-    if (!isImportDate(value) || !m_host.ValidaRangoFecha(value, DateFrom, DateTo))
+    if (!isImportDate(value))
         return false;
     if (!Fechadesistema(value)) {
         m_errorCode = code("0990");
         return false;
     }
     // A voucher may be older than the period, never from a later month.
-    if (Val(m_periodo) < Val(value.mid(6, 4) + value.mid(3, 2))) {
+    if (m_periodo < monthOf(importDate(value))) {
         m_errorCode = code("0868");
         return false;
     }

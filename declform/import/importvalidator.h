@@ -2,6 +2,7 @@
 
 #include "importfiles.h"
 
+#include <QDate>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -43,8 +44,8 @@ public:
     /// 15 when field 10 reads "99", else 8; set before field 10 is checked.
     void setVoucherNumberWidth(int width) { m_voucherNumberWidth = width; }
 
-    /// True when the date "dd/mm/yyyy" is not after today.
-    static bool Fechadesistema(const QString& date);
+    /// True when the date "dd/mm/yyyy" is not after today (the day the checks began).
+    bool Fechadesistema(const QString& date) const;
 
 private:
     bool commonField(QString& value, quint8 position);
@@ -62,7 +63,8 @@ private:
     HostDatabase& m_db;
     const HostUtilities& m_host;
     QString m_ruc;
-    QString m_periodo;
+    int m_periodo = 0; ///< YYYYMM as a number
+    QDate m_today;
 
     QString m_errorCode;
     bool m_company = false;
