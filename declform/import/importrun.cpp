@@ -10,8 +10,19 @@
 #include <QFileInfo>
 
 namespace {
-constexpr int FileNotFoundNumber = 53;
 constexpr int PermissionDenied = 70;
+
+/// The input file could not be opened: gone since it was found, or not readable.
+void cannotRead(ImportResult& result)
+{
+    if (!QFileInfo::exists(result.paths.input)) {
+        result.status = ImportStatus::FileNotFound;
+        return;
+    }
+    result.status = ImportStatus::FileUnreadable;
+    result.errorNumber = PermissionDenied;
+    result.errorText = QStringLiteral("Permiso denegado");
+}
 
 bool endsWithSeparator(const QByteArray& line)
 {
@@ -85,17 +96,16 @@ ImportResult ImportRun::transfer(ImportKind kind, const ImportProgressCallback& 
     const QString input = existingInputFile(result.paths.input);
     if (input.isEmpty()) {
         result.status = ImportStatus::FileNotFound;
-        result.errorNumber = FileNotFoundNumber;
         return result;
     }
     result.paths.input = input;
     const FileShape shape = CuentaPye(input, fieldCount(kind));
+    if (shape.status == ImportStatus::FileUnreadable) {
+        cannotRead(result);
+        return result;
+    }
     if (shape.status != ImportStatus::Finished) {
         result.status = shape.status;
-        if (shape.status == ImportStatus::FileUnreadable) {
-            result.errorNumber = PermissionDenied;
-            result.errorText = QStringLiteral("Permiso denegado");
-        }
         return result;
     }
     load(kind, shape.utf8, result, progress);
@@ -106,9 +116,7 @@ void ImportRun::load(ImportKind kind, bool utf8, ImportResult& result, const Imp
 {
     LineReader reader;
     if (!reader.open(result.paths.input)) {
-        result.status = ImportStatus::FileUnreadable;
-        result.errorNumber = PermissionDenied;
-        result.errorText = QStringLiteral("Permiso denegado");
+        cannotRead(result);
         return;
     }
     const FileEncoding encoding = utf8 ? FileEncoding::Utf8 : FileEncoding::Windows1252;

@@ -21,6 +21,11 @@ bool passes(int filtered)
     return filtered != 0 && filtered != HostUtilities::KeyBackspace;
 }
 
+/// YYYYMM of a date.
+int monthOf(const QDate& date)
+{
+    return date.year() * 100 + date.month();
+}
 } // namespace
 
 ImportValidator::ImportValidator(HostDatabase& db, const HostUtilities& host, QString rucDeclarante,
@@ -35,14 +40,6 @@ bool ImportValidator::Fechadesistema(const QString& date) const
     const QDate day = importDate(date);
     return day.isValid() && day <= m_today;
 }
-
-namespace {
-/// YYYYMM of a date.
-int monthOf(const QDate& date)
-{
-    return date.year() * 100 + date.month();
-}
-} // namespace
 
 bool ImportValidator::Val_Transf_CVS(QString& value, quint8 position)
 {
@@ -123,9 +120,8 @@ bool ImportValidator::commonField(QString& value, quint8 position)
         return numberField(value, 8);
     case 7:
         return receiptDateField(value);
-    case 8: { // amount charged
+    case 8: // amount charged
         return amountRule(value, ReceiptAmountCodes, m_errorCode);
-    }
     default:
         return true;
     }
@@ -200,15 +196,22 @@ bool ImportValidator::numberField(QString& value, int width)
     return accepted && Val(value) > 0;
 }
 
-bool ImportValidator::receiptDateField(const QString& value)
+bool ImportValidator::issueDate(const QString& value, const char* afterTodayCode)
 {
     m_errorCode = code("0859");
     if (!isImportDate(value))
         return false;
     if (!Fechadesistema(value)) {
-        m_errorCode = code("0989");
+        m_errorCode = code(afterTodayCode);
         return false;
     }
+    return true;
+}
+
+bool ImportValidator::receiptDateField(const QString& value)
+{
+    if (!issueDate(value, "0989"))
+        return false;
     if (monthOf(importDate(value)) != m_periodo) {
         m_errorCode = code("0991");
         return false;
@@ -225,13 +228,8 @@ bool ImportValidator::receiptDateField(const QString& value)
 
 bool ImportValidator::voucherDateField(const QString& value)
 {
-    m_errorCode = code("0859");
-    if (!isImportDate(value))
+    if (!issueDate(value, "0990"))
         return false;
-    if (!Fechadesistema(value)) {
-        m_errorCode = code("0990");
-        return false;
-    }
     // A voucher may be older than the period, never from a later month.
     if (m_periodo < monthOf(importDate(value))) {
         m_errorCode = code("0868");

@@ -54,6 +54,8 @@ private:
     bool nameRule(QString& value);
     bool seriesField(QString& value);
     bool numberField(QString& value, int width);
+    /// A date of issue in its form and not after today.
+    bool issueDate(const QString& value, const char* afterTodayCode);
     bool receiptDateField(const QString& value);
     bool voucherDateField(const QString& value);
     bool voucherAmountField(const QString& value);
