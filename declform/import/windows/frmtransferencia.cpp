@@ -69,6 +69,8 @@ frmTransferencia::frmTransferencia(AppContext& context, QWidget* parent) : QDial
     m_dirDirectorio->setObjectName(QStringLiteral("DirDirectorio"));
     m_dirDirectorio->setModel(m_folders);
     m_dirDirectorio->setHeaderHidden(true);
+    m_dirDirectorio->setSortingEnabled(true);
+    m_dirDirectorio->sortByColumn(0, Qt::AscendingOrder);
     for (int column = 1; column < m_folders->columnCount(); ++column)
         m_dirDirectorio->hideColumn(column);
     m_dirDirectorio->setMinimumHeight(220);
