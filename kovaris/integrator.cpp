@@ -61,7 +61,8 @@ const ErrorText errors[] = {
 /// A PARAM 044 row laid out like the RUC row: description, short name from position 32,
 /// length at 46-47, data kind at 128 (0 letters and digits, else digits) and length kind at
 /// 130 (1 exact, 0 maximum).
-QString documentTypeRow(const QString& description, const QString& shortName, int length, bool numeric, bool exact)
+QString documentTypeRow(const QString& description, const QString& shortName, int length, bool numeric,
+                        bool exact)
 {
     QString row = DefaultRucParam;
     row.replace(0, 31, description.leftJustified(31, QLatin1Char(' '), true));
@@ -95,8 +96,10 @@ void installShippedFiles(const QString& folder)
         if (QFileInfo::exists(target))
             continue;
         if (!QFile::copy(source, target))
-            throw SetupError(QStringLiteral("No se pudo copiar ") + relative + QStringLiteral(" en ") + folder);
-        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+            throw SetupError(QStringLiteral("No se pudo copiar ") + relative + QStringLiteral(" en ") +
+                             folder);
+        QFile::setPermissions(target,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
 }
 
@@ -137,11 +140,12 @@ void seedHostData(HostDatabase& db)
     for (const Bank& b : banks)
         insertParam(db, QStringLiteral("004"), QLatin1String(b.code),
                     QString::fromUtf8(b.name).leftJustified(36) + QStringLiteral("1"));
-    insertParam(db, QStringLiteral("044"), QStringLiteral("1"),
-                documentTypeRow(QStringLiteral("DOC. NACIONAL DE IDENTIDAD"), QStringLiteral("DNI"), 8, true, true));
+    insertParam(
+        db, QStringLiteral("044"), QStringLiteral("1"),
+        documentTypeRow(QStringLiteral("DOC. NACIONAL DE IDENTIDAD"), QStringLiteral("DNI"), 8, true, true));
     insertParam(db, QStringLiteral("044"), QStringLiteral("4"),
-                documentTypeRow(QStringLiteral("CARNET DE EXTRANJERIA"), QStringLiteral("CARNET EXT."), 12, false,
-                                false));
+                documentTypeRow(QStringLiteral("CARNET DE EXTRANJERIA"), QStringLiteral("CARNET EXT."), 12,
+                                false, false));
     insertParam(db, QStringLiteral("044"), QStringLiteral("6"), DefaultRucParam);
     insertParam(db, QStringLiteral("044"), QStringLiteral("7"),
                 documentTypeRow(QStringLiteral("PASAPORTE"), QStringLiteral("PASAPORTE"), 12, false, false));

@@ -20,7 +20,7 @@ inline const QString DatabaseName = QStringLiteral("KOVA.db");
 inline const QString DefaultUser = QStringLiteral("ADMIN");
 
 struct InitResult {
-    QString folder;       ///< the integrator folder, ending with "/"
+    QString folder; ///< the integrator folder, ending with "/"
     QString databasePath;
     bool alreadyExisted = false; ///< the database was there: its data were kept
 };

@@ -32,9 +32,11 @@ int init(const QString& folder)
     try {
         const integrator::InitResult result = integrator::initIntegrator(folder, kovaIniFolder());
         if (result.alreadyExisted)
-            print(QStringLiteral("La carpeta %1 ya tenía una base de datos; se conservan sus datos.").arg(result.folder));
+            print(QStringLiteral("La carpeta %1 ya tenía una base de datos; se conservan sus datos.")
+                      .arg(result.folder));
         else
-            print(QStringLiteral("Integrador preparado en %1 (base de datos %2).").arg(result.folder, result.databasePath));
+            print(QStringLiteral("Integrador preparado en %1 (base de datos %2).")
+                      .arg(result.folder, result.databasePath));
         print(QStringLiteral("Configuración: %1").arg(kovaIniPath()));
         return 0;
     } catch (const integrator::SetupError& e) {

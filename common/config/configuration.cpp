@@ -23,15 +23,18 @@ void LeeConfiguracion(Session& session)
 {
     IniFile ini(kovaIniPath());
     if (!ini.exists())
-        throw ConfigError(QStringLiteral("No se encontró el archivo de configuración del KOVA: ") + ini.path());
+        throw ConfigError(QStringLiteral("No se encontró el archivo de configuración del KOVA: ") +
+                          ini.path());
     if (!ini.load())
-        throw ConfigError(QStringLiteral("No se puede leer el archivo de configuración del KOVA: ") + ini.path());
+        throw ConfigError(QStringLiteral("No se puede leer el archivo de configuración del KOVA: ") +
+                          ini.path());
 
     session.rutaSistema = ini.value(kovaini::Section, kovaini::SysPath);
     if (session.rutaSistema.isEmpty())
         throw ConfigError(QStringLiteral("Falta la carpeta del KOVA (clave SysPath) en ") + ini.path());
     QDir::setCurrent(session.rutaSistema);
-    session.rutaBaseDatos = ini.value(kovaini::Section, kovaini::DBPath) + ini.value(kovaini::Section, kovaini::DBName);
+    session.rutaBaseDatos =
+        ini.value(kovaini::Section, kovaini::DBPath) + ini.value(kovaini::Section, kovaini::DBName);
     session.rutaReportes = session.rutaSistema + QStringLiteral("RPT");
     session.usuarioSistema = ini.value(kovaini::Section, kovaini::SysUser);
 }

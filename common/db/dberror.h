@@ -8,12 +8,12 @@
 class DbError : public std::runtime_error {
 public:
     // Engine error numbers the rules of the system name.
-    static constexpr int Locked = 3051;          ///< busy, locked, read-only or cannot open
-    static constexpr int NotFound = 3024;        ///< the database file does not exist
-    static constexpr int DuplicateKey = 3022;    ///< primary key or unique violation
+    static constexpr int Locked = 3051;       ///< busy, locked, read-only or cannot open
+    static constexpr int NotFound = 3024;     ///< the database file does not exist
+    static constexpr int DuplicateKey = 3022; ///< primary key or unique violation
     static constexpr int TableExists = 3010;
     static constexpr int ConstraintExists = 3283;
-    static constexpr int FieldTooSmall = 3163;   ///< a value longer or larger than its column
+    static constexpr int FieldTooSmall = 3163; ///< a value longer or larger than its column
     static constexpr int NotADatabase = 3343;
     static constexpr int NoSuchTable = 3078;
     static constexpr int General = 3000;
@@ -33,7 +33,8 @@ private:
 /// The message of a failed open, as the programs show it: " 3051- Base esta bloqueda" for a
 /// locked database (`lockedSuffix` lets the installer use its own wording), otherwise the
 /// engine's text, a line feed and the number with its leading blank.
-QString openErrorText(const DbError& error, const QString& lockedSuffix = QStringLiteral("- Base esta bloqueda"));
+QString openErrorText(const DbError& error,
+                      const QString& lockedSuffix = QStringLiteral("- Base esta bloqueda"));
 /// Title of the open-error box.
 inline const QString OpenErrorTitle = QStringLiteral("Error de Conección");
 /// The platform's message for a run-time error: its text, a line feed, the number with its

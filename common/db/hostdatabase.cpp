@@ -54,9 +54,11 @@ std::unique_ptr<HostDatabase> HostDatabase::open(const QString& path, const Opti
 {
     const QFileInfo info(path);
     if (path.trimmed().isEmpty() || (!options.create && !info.exists()))
-        throw DbError(DbError::NotFound, QStringLiteral("No se encuentra el archivo '") + path + QStringLiteral("'."));
+        throw DbError(DbError::NotFound,
+                      QStringLiteral("No se encuentra el archivo '") + path + QStringLiteral("'."));
     if (info.exists() && !info.isFile())
-        throw DbError(DbError::NotADatabase, QStringLiteral("'") + path + QStringLiteral("' no es un archivo."));
+        throw DbError(DbError::NotADatabase,
+                      QStringLiteral("'") + path + QStringLiteral("' no es un archivo."));
 
     const QString name = QStringLiteral("hostdb-%1").arg(connectionCounter.fetchAndAddRelaxed(1));
     std::unique_ptr<HostDatabase> result(new HostDatabase(path, name));
@@ -71,7 +73,8 @@ std::unique_ptr<HostDatabase> HostDatabase::open(const QString& path, const Opti
     // or a file that is not a database shows up here.
     result->run(QStringLiteral("SELECT count(*) FROM sqlite_master"));
     if (info.exists() && !info.isWritable())
-        throw DbError(DbError::Locked, QStringLiteral("El archivo '") + path + QStringLiteral("' es de sólo lectura."));
+        throw DbError(DbError::Locked,
+                      QStringLiteral("El archivo '") + path + QStringLiteral("' es de sólo lectura."));
     result->run(QStringLiteral("PRAGMA journal_mode=DELETE"));
     return result;
 }
@@ -150,7 +153,9 @@ QStringList HostDatabase::tableNames()
 
 bool HostDatabase::hasTable(const QString& name)
 {
-    return exists(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND upper(name) = upper(?)"), {name});
+    return exists(
+        QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND upper(name) = upper(?)"),
+        {name});
 }
 
 QList<ColumnInfo> HostDatabase::columns(const QString& table)
@@ -160,11 +165,13 @@ QList<ColumnInfo> HostDatabase::columns(const QString& table)
     if (it != m_columns.constEnd())
         return *it;
     QList<ColumnInfo> result;
-    QSqlQuery query = run(QStringLiteral("SELECT name, type FROM pragma_table_info(?) ORDER BY cid"), {table});
+    QSqlQuery query =
+        run(QStringLiteral("SELECT name, type FROM pragma_table_info(?) ORDER BY cid"), {table});
     while (query.next())
         result.append({query.value(0).toString(), baseType(query.value(1).toString())});
     if (result.isEmpty())
-        throw DbError(DbError::NoSuchTable, QStringLiteral("No existe la tabla '") + table + QStringLiteral("'."));
+        throw DbError(DbError::NoSuchTable,
+                      QStringLiteral("No existe la tabla '") + table + QStringLiteral("'."));
     m_columns.insert(key, result);
     return result;
 }

@@ -12,16 +12,18 @@ namespace {
 
 bool isIntegerType(const QString& t)
 {
-    static const QStringList types = {QStringLiteral("BYTE"), QStringLiteral("INTEGER"), QStringLiteral("INT"),
-                                      QStringLiteral("SMALLINT"), QStringLiteral("LONG"), QStringLiteral("BIGINT"),
+    static const QStringList types = {QStringLiteral("BYTE"),   QStringLiteral("INTEGER"),
+                                      QStringLiteral("INT"),    QStringLiteral("SMALLINT"),
+                                      QStringLiteral("LONG"),   QStringLiteral("BIGINT"),
                                       QStringLiteral("COUNTER")};
     return types.contains(t);
 }
 
 bool isNumberType(const QString& t)
 {
-    static const QStringList types = {QStringLiteral("DOUBLE"), QStringLiteral("SINGLE"), QStringLiteral("REAL"),
-                                      QStringLiteral("FLOAT"), QStringLiteral("CURRENCY"), QStringLiteral("NUMERIC"),
+    static const QStringList types = {QStringLiteral("DOUBLE"),   QStringLiteral("SINGLE"),
+                                      QStringLiteral("REAL"),     QStringLiteral("FLOAT"),
+                                      QStringLiteral("CURRENCY"), QStringLiteral("NUMERIC"),
                                       QStringLiteral("DECIMAL")};
     return types.contains(t);
 }
@@ -108,7 +110,8 @@ void insertRow(HostDatabase& db, const QString& table, QVariantMap values)
     if (const TableDef* def = findTableDef(table); def && def->integrityKeyCount > 0) {
         const QString code = CodigoControl(db, table, values, def->integrityKeyCount);
         for (auto it = values.begin(); it != values.end();)
-            it = it.key().compare(QStringLiteral("cnumero"), Qt::CaseInsensitive) == 0 ? values.erase(it) : std::next(it);
+            it = it.key().compare(QStringLiteral("cnumero"), Qt::CaseInsensitive) == 0 ? values.erase(it)
+                                                                                       : std::next(it);
         values.insert(QStringLiteral("cnumero"), code);
     }
     QStringList names, marks;
@@ -118,7 +121,8 @@ void insertRow(HostDatabase& db, const QString& table, QVariantMap values)
         marks.append(QStringLiteral("?"));
         binds.append(valueFor(values, c.name));
     }
-    db.executeCached(QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") + names.join(QStringLiteral(", ")) +
-                   QStringLiteral(") VALUES (") + marks.join(QStringLiteral(", ")) + QLatin1Char(')'),
-               binds);
+    db.executeCached(QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") +
+                         names.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
+                         marks.join(QStringLiteral(", ")) + QLatin1Char(')'),
+                     binds);
 }

@@ -29,8 +29,8 @@ bool ValidaDocumento(HostDatabase& db, const HostUtilities& host, const QString&
     if (type.trimmed().isEmpty() || number.trimmed().isEmpty())
         return false;
     const QString argument = QString::number(static_cast<long long>(Val(type.trimmed())));
-    const QVariant row =
-        db.scalar(QStringLiteral("SELECT Funcion FROM PARAM WHERE Numero = '044' AND Argumento = ?"), {argument});
+    const QVariant row = db.scalar(
+        QStringLiteral("SELECT Funcion FROM PARAM WHERE Numero = '044' AND Argumento = ?"), {argument});
     if (!row.isValid())
         return false;
     const QString funcion = row.toString();
@@ -47,7 +47,8 @@ bool ValidaDocumento(HostDatabase& db, const HostUtilities& host, const QString&
 BoundQuery ConsultaDeclarantes(HostDatabase& db, const Session& session)
 {
     QString ruc = DefaultRucParam;
-    const QVariant row = db.scalar(QStringLiteral("SELECT Funcion FROM PARAM WHERE Numero = '044' AND Argumento = '6'"));
+    const QVariant row =
+        db.scalar(QStringLiteral("SELECT Funcion FROM PARAM WHERE Numero = '044' AND Argumento = '6'"));
     if (row.isValid())
         ruc = row.toString();
 

@@ -29,4 +29,5 @@ QString Incrementa(int& counter, int step);
 
 /// The RUC row of PARAM 044 used when the table has none.
 inline const QString DefaultRucParam =
-    QStringLiteral("REG. UNICO DE CONTRIBUYENTES   RUC           11 000110 01 000001000001100111011111                                           0 5 0");
+    QStringLiteral("REG. UNICO DE CONTRIBUYENTES   RUC           11 000110 01 000001000001100111011111       "
+                   "                                    0 5 0");

@@ -4,11 +4,26 @@
 
 namespace {
 
-ColumnDef byteCol(const char* name) { return {QLatin1String(name), ColumnType::Byte, 0, false}; }
-ColumnDef intCol(const char* name) { return {QLatin1String(name), ColumnType::Integer, 0, false}; }
-ColumnDef doubleCol(const char* name) { return {QLatin1String(name), ColumnType::Double, 0, false}; }
-ColumnDef dateCol(const char* name) { return {QLatin1String(name), ColumnType::Date, 0, false}; }
-ColumnDef dateTimeCol(const char* name) { return {QLatin1String(name), ColumnType::DateTime, 0, false}; }
+ColumnDef byteCol(const char* name)
+{
+    return {QLatin1String(name), ColumnType::Byte, 0, false};
+}
+ColumnDef intCol(const char* name)
+{
+    return {QLatin1String(name), ColumnType::Integer, 0, false};
+}
+ColumnDef doubleCol(const char* name)
+{
+    return {QLatin1String(name), ColumnType::Double, 0, false};
+}
+ColumnDef dateCol(const char* name)
+{
+    return {QLatin1String(name), ColumnType::Date, 0, false};
+}
+ColumnDef dateTimeCol(const char* name)
+{
+    return {QLatin1String(name), ColumnType::DateTime, 0, false};
+}
 ColumnDef textCol(const char* name, int size, bool zeroLength = false)
 {
     return {QLatin1String(name), ColumnType::Text, size, zeroLength};
@@ -59,16 +74,15 @@ QList<ColumnDef> subjectColumns(bool zeroLength)
             byteCol("ind_ruc")};
 }
 
-const QList<ColumnDef> receiptColumns = {byteCol("tip_doc_per"), textCol("num_doc_per", 15),
-                                         textCol("num_serie_cp", 4),  textCol("num_cp", 8),
-                                         dateCol("fec_emision_cp"), textCol("mto_base_p", 15),
-                                         textCol("por_tasa_p", 6),  textCol("mto_imp_p", 15)};
+const QList<ColumnDef> receiptColumns = {byteCol("tip_doc_per"),     textCol("num_doc_per", 15),
+                                         textCol("num_serie_cp", 4), textCol("num_cp", 8),
+                                         dateCol("fec_emision_cp"),  textCol("mto_base_p", 15),
+                                         textCol("por_tasa_p", 6),   textCol("mto_imp_p", 15)};
 
-const QList<ColumnDef> cashSaleColumns = {byteCol("tip_doc_per"), textCol("num_doc_per", 15),
-                                          textCol("num_serie_cp", 4),  textCol("num_cp", 15),
-                                          textCol("tip_cp", 2),      dateCol("fec_emision_cp"),
-                                          textCol("mto_base_p", 15), textCol("por_tasa_p", 6),
-                                          textCol("mto_imp_p", 15)};
+const QList<ColumnDef> cashSaleColumns = {
+    byteCol("tip_doc_per"),    textCol("num_doc_per", 15), textCol("num_serie_cp", 4),
+    textCol("num_cp", 15),     textCol("tip_cp", 2),       dateCol("fec_emision_cp"),
+    textCol("mto_base_p", 15), textCol("por_tasa_p", 6),   textCol("mto_imp_p", 15)};
 
 const QList<ColumnDef> voucherColumns = {textCol("num_doc_per", 15),    textCol("num_serie_cp", 4),
                                          textCol("num_cp", 8),          textCol("tip_doc_detcp", 2),
@@ -81,7 +95,8 @@ TableDef subjects(const char* name, bool history)
 {
     QList<ColumnDef> cols = withDeclarantKey(history, subjectColumns(true));
     cols.append(cnumero);
-    return {QLatin1String(name), cols, keyWith(history, names({"tip_doc_per", "num_doc_per"})), history ? 7 : 6};
+    return {QLatin1String(name), cols, keyWith(history, names({"tip_doc_per", "num_doc_per"})),
+            history ? 7 : 6};
 }
 
 TableDef receipts(const char* name, bool history)
@@ -89,7 +104,8 @@ TableDef receipts(const char* name, bool history)
     QList<ColumnDef> cols = withDeclarantKey(history, receiptColumns);
     cols.append(cnumero);
     return {QLatin1String(name), cols,
-            keyWith(history, names({"tip_doc_per", "num_doc_per", "num_serie_cp", "num_cp"})), history ? 9 : 8};
+            keyWith(history, names({"tip_doc_per", "num_doc_per", "num_serie_cp", "num_cp"})),
+            history ? 9 : 8};
 }
 
 TableDef cashSales(const char* name, bool history)
@@ -115,9 +131,10 @@ QList<TableDef> buildModuleTables()
 {
     QList<ColumnDef> tmpSubjects = subjectColumns(true);
     // A cash sale of type 99 carries a 15-character number, so the working table takes 15.
-    QList<ColumnDef> tmpDetail = {byteCol("tip_doc_per"),      textCol("num_doc_per", 15), textCol("num_serie_cp", 4),
-                                  textCol("num_cp", 15),       textCol("tip_cp", 2, true), dateCol("fec_emision_cp"),
-                                  textCol("mto_base_p", 15),   textCol("por_tasa_p", 6),   textCol("mto_imp_p", 15)};
+    QList<ColumnDef> tmpDetail = {
+        byteCol("tip_doc_per"),    textCol("num_doc_per", 15), textCol("num_serie_cp", 4),
+        textCol("num_cp", 15),     textCol("tip_cp", 2, true), dateCol("fec_emision_cp"),
+        textCol("mto_base_p", 15), textCol("por_tasa_p", 6),   textCol("mto_imp_p", 15)};
     return {
         subjects("F947PCAB", false),
         subjects("HF947PCAB", true),
@@ -129,7 +146,8 @@ QList<TableDef> buildModuleTables()
         vouchers("F947PDETCP", false),
         vouchers("HF947PDETCP", true),
         {QStringLiteral("TMPF947PDETCP"), voucherColumns,
-         names({"num_doc_per", "num_serie_cp", "num_cp", "tip_doc_detcp", "num_serie_detcp", "num_detcp"}), 0},
+         names({"num_doc_per", "num_serie_cp", "num_cp", "tip_doc_detcp", "num_serie_detcp", "num_detcp"}),
+         0},
         cashSales("F947PDETVC", false),
         cashSales("HF947PDETVC", true),
     };
@@ -140,7 +158,7 @@ QList<TableDef> buildModuleTables()
 // `casilla` (DET), so a changed rectification or box number changes the code.
 QList<TableDef> buildHostTables()
 {
-    const QList<ColumnDef> cabTail = {dateTimeCol("fec_pro"),   textCol("bcolibrad", 2, true),
+    const QList<ColumnDef> cabTail = {dateTimeCol("fec_pro"),         textCol("bcolibrad", 2, true),
                                       textCol("nrocheque", 15, true), textCol("cheque", 15, true),
                                       textCol("efectivo", 15, true),  byteCol("estado")};
     QList<ColumnDef> cab = declarantKey;
@@ -155,8 +173,8 @@ QList<TableDef> buildHostTables()
     hcab.append({textCol("norden", 15, true), dateTimeCol("fec_env"), textCol("control", 8, true),
                  textCol("cNumero", 6)});
 
-    const QList<ColumnDef> detTail = {textCol("idcasilla", 2), textCol("casilla", 3), textCol("i_valor", 20, true),
-                                      textCol("cNumero", 6)};
+    const QList<ColumnDef> detTail = {textCol("idcasilla", 2), textCol("casilla", 3),
+                                      textCol("i_valor", 20, true), textCol("cNumero", 6)};
     QList<ColumnDef> det = declarantKey;
     det.append(detTail);
     QList<ColumnDef> hdet = declarantKey;
@@ -166,11 +184,13 @@ QList<TableDef> buildHostTables()
     return {
         {QStringLiteral("CAB"), cab, names({"tip_doc_d", "doc_id_d", "periodo", "formulario"}), 5},
         {QStringLiteral("DET"), det, names({"tip_doc_d", "doc_id_d", "periodo", "formulario", "casilla"}), 6},
-        {QStringLiteral("HCAB"), hcab, names({"tip_doc_d", "doc_id_d", "periodo", "formulario", "correl"}), 6},
+        {QStringLiteral("HCAB"), hcab, names({"tip_doc_d", "doc_id_d", "periodo", "formulario", "correl"}),
+         6},
         {QStringLiteral("HDET"), hdet,
          names({"tip_doc_d", "doc_id_d", "periodo", "formulario", "correl", "casilla"}), 7},
         {QStringLiteral("CONT"),
-         {byteCol("Tip_doc_d"), textCol("Doc_id_d", 15), textCol("Nombre", 100, true), textCol("Usuario", 20, true)},
+         {byteCol("Tip_doc_d"), textCol("Doc_id_d", 15), textCol("Nombre", 100, true),
+          textCol("Usuario", 20, true)},
          names({"Tip_doc_d", "Doc_id_d"}),
          0},
         {QStringLiteral("PARAM"),
@@ -178,9 +198,14 @@ QList<TableDef> buildHostTables()
           textCol("Correl_Param", 3, true)},
          names({"Numero", "Argumento"}),
          0},
-        {QStringLiteral("CLAVES"), {textCol("Usuario", 20), textCol("Nombre", 60, true), textCol("Tipo", 1)},
-         names({"Usuario"}), 0},
-        {QStringLiteral("ERROR"), {textCol("CodError", 4), textCol("DescError", 255, true)}, names({"CodError"}), 0},
+        {QStringLiteral("CLAVES"),
+         {textCol("Usuario", 20), textCol("Nombre", 60, true), textCol("Tipo", 1)},
+         names({"Usuario"}),
+         0},
+        {QStringLiteral("ERROR"),
+         {textCol("CodError", 4), textCol("DescError", 255, true)},
+         names({"CodError"}),
+         0},
         {QStringLiteral("SPOOL"),
          {textCol("CodRep", 6), textCol("Secuencia", 6), textCol("Archivo", 12), dateTimeCol("Fecha"),
           textCol("Usuario", 20, true), byteCol("tip_doc_d"), textCol("Doc_id_d", 15, true)},
@@ -193,8 +218,10 @@ QList<TableDef> buildHostTables()
           doubleCol("c_envio"), doubleCol("c_semana")},
          names({"formulario", "tabla_o"}),
          0},
-        {QStringLiteral("reportes"), {textCol("codigo", 6), textCol("titulo", 60, true), byteCol("flag")},
-         names({"codigo"}), 0},
+        {QStringLiteral("reportes"),
+         {textCol("codigo", 6), textCol("titulo", 60, true), byteCol("flag")},
+         names({"codigo"}),
+         0},
     };
 }
 
@@ -256,12 +283,13 @@ QString createTableSql(const TableDef& table)
     QStringList parts;
     for (const ColumnDef& c : table.columns) {
         const bool inKey = table.primaryKey.contains(c.name, Qt::CaseInsensitive);
-        parts.append(c.name + QLatin1Char(' ') + typeSql(c) + (inKey ? QStringLiteral(" NOT NULL") : QString()));
+        parts.append(c.name + QLatin1Char(' ') + typeSql(c) +
+                     (inKey ? QStringLiteral(" NOT NULL") : QString()));
     }
     parts.append(QStringLiteral("CONSTRAINT ") + table.primaryKeyName() + QStringLiteral(" PRIMARY KEY (") +
                  table.primaryKey.join(QStringLiteral(", ")) + QLatin1Char(')'));
-    return QStringLiteral("CREATE TABLE ") + table.name + QStringLiteral(" (") + parts.join(QStringLiteral(", ")) +
-           QLatin1Char(')');
+    return QStringLiteral("CREATE TABLE ") + table.name + QStringLiteral(" (") +
+           parts.join(QStringLiteral(", ")) + QLatin1Char(')');
 }
 
 void createTable(HostDatabase& db, const TableDef& table)

@@ -5,7 +5,8 @@
 
 MsgAnswer ConsoleMessages::show(const Message& message)
 {
-    const QString line = message.title.isEmpty() ? message.text : message.title + QStringLiteral(": ") + message.text;
+    const QString line =
+        message.title.isEmpty() ? message.text : message.title + QStringLiteral(": ") + message.text;
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
     return message.defaultAnswer;

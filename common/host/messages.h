@@ -53,7 +53,11 @@ public:
     void answer(MsgAnswer next) { m_answers.push_back(next); }
     const QList<Message>& shown() const { return m_shown; }
     QStringList texts() const;
-    void clear() { m_shown.clear(); m_answers.clear(); }
+    void clear()
+    {
+        m_shown.clear();
+        m_answers.clear();
+    }
 
 private:
     QList<Message> m_shown;

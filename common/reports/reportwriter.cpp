@@ -14,8 +14,8 @@ bool isTag(const QString& text)
 ReportWriter::ReportWriter(const QString& path) : m_file(path)
 {
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw ReportError(QStringLiteral("No se puede crear el archivo del reporte ") + path + QStringLiteral(": ") +
-                          m_file.errorString());
+        throw ReportError(QStringLiteral("No se puede crear el archivo del reporte ") + path +
+                          QStringLiteral(": ") + m_file.errorString());
 }
 
 ReportWriter::~ReportWriter()

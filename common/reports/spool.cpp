@@ -11,10 +11,12 @@ QString RegistraSpool(HostDatabase& db, const QString& codRep, int tipDoc, const
 {
     Transaction transaction(db, Transaction::Immediate);
     const long long sequence =
-        db.scalar(QStringLiteral("SELECT max(CAST(Secuencia AS INTEGER)) FROM SPOOL WHERE CodRep = ?"), {codRep})
+        db.scalar(QStringLiteral("SELECT max(CAST(Secuencia AS INTEGER)) FROM SPOOL WHERE CodRep = ?"),
+                  {codRep})
             .toLongLong();
     const long long file =
-        db.scalar(QStringLiteral("SELECT max(CAST(substr(Archivo, 1, 8) AS INTEGER)) FROM SPOOL")).toLongLong();
+        db.scalar(QStringLiteral("SELECT max(CAST(substr(Archivo, 1, 8) AS INTEGER)) FROM SPOOL"))
+            .toLongLong();
     const QString archivo = Format(file + 1, QStringLiteral("00000000")) + QStringLiteral(".PRN");
     insertRow(db, QStringLiteral("SPOOL"),
               {{QStringLiteral("CodRep"), codRep},

@@ -113,3 +113,23 @@ double DecimalNumber::toDouble() const
     // QByteArray::toDouble reads the C form whatever the locale, rounding correctly.
     return toPlainText().toDouble();
 }
+
+std::optional<DecimalNumber> DecimalNumber::parsePlain(QStringView text)
+{
+    const QStringView trimmed = text.trimmed();
+    const bool negative = trimmed.startsWith(u'-');
+    QByteArray digits;
+    int integerCount = -1;
+    for (qsizetype i = (negative || trimmed.startsWith(u'+')) ? 1 : 0; i < trimmed.size(); ++i) {
+        const QChar c = trimmed.at(i);
+        if (c >= u'0' && c <= u'9')
+            digits += char(c.unicode());
+        else if (c == u'.' && integerCount < 0)
+            integerCount = int(digits.size());
+        else
+            return std::nullopt;
+    }
+    if (digits.isEmpty())
+        return std::nullopt;
+    return fromDigits(negative, digits, integerCount < 0 ? int(digits.size()) : integerCount);
+}

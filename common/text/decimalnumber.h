@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QStringView>
 #include <cstdint>
 #include <optional>
 
@@ -19,6 +20,9 @@ struct DecimalNumber {
     /// A finite double read through 15 significant digits, as the system's arithmetic reads it.
     static DecimalNumber fromDouble(double value);
     static DecimalNumber fromInteger(long long value);
+    /// A plain decimal text: an optional sign, digits and at most one point ("-1234.5",
+    /// " .50 "); nullopt for anything else.
+    static std::optional<DecimalNumber> parsePlain(QStringView text);
     /// `units` of 10^-scale.
     static DecimalNumber fromScaled(std::int64_t units, int scale);
 

@@ -63,29 +63,10 @@ Money Money::fromDouble(double value)
 
 std::optional<Money> Money::parse(const QString& text)
 {
-    const QString trimmed = text.trimmed();
-    qsizetype i = 0;
-    const bool negative = trimmed.startsWith(u'-');
-    if (negative || trimmed.startsWith(u'+'))
-        ++i;
-    QByteArray digits;
-    int integerCount = -1;
-    for (; i < trimmed.size(); ++i) {
-        const QChar c = trimmed.at(i);
-        if (c >= u'0' && c <= u'9') {
-            digits += char(c.unicode());
-        } else if (c == u'.' && integerCount < 0) {
-            integerCount = int(digits.size());
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (digits.isEmpty())
+    const std::optional<DecimalNumber> decimal = DecimalNumber::parsePlain(text);
+    if (!decimal)
         return std::nullopt;
-    if (integerCount < 0)
-        integerCount = int(digits.size());
-    const auto units = DecimalNumber::fromDigits(negative, digits, integerCount)
-                           .scaled(4, DecimalNumber::Rounding::HalfToEven);
+    const auto units = decimal->scaled(4, DecimalNumber::Rounding::HalfToEven);
     if (!units)
         return std::nullopt;
     return fromUnits(*units);
@@ -114,25 +95,10 @@ Money Money::times(const Money& other) const
 std::optional<Money> Money::timesDecimal(const QString& factor) const
 {
     constexpr int FactorPlaces = 9;
-    const QString trimmed = factor.trimmed();
-    const bool negative = trimmed.startsWith(u'-');
-    QByteArray digits;
-    int integerCount = -1;
-    for (qsizetype i = (negative || trimmed.startsWith(u'+')) ? 1 : 0; i < trimmed.size(); ++i) {
-        const QChar c = trimmed.at(i);
-        if (c >= u'0' && c <= u'9')
-            digits += char(c.unicode());
-        else if (c == u'.' && integerCount < 0)
-            integerCount = int(digits.size());
-        else
-            return std::nullopt;
-    }
-    if (digits.isEmpty())
+    const std::optional<DecimalNumber> decimal = DecimalNumber::parsePlain(factor);
+    if (!decimal)
         return std::nullopt;
-    if (integerCount < 0)
-        integerCount = int(digits.size());
-    const auto scaledFactor = DecimalNumber::fromDigits(negative, digits, integerCount)
-                                  .scaled(FactorPlaces, DecimalNumber::Rounding::HalfToEven);
+    const auto scaledFactor = decimal->scaled(FactorPlaces, DecimalNumber::Rounding::HalfToEven);
     if (!scaledFactor)
         return std::nullopt;
     return saturated(dividedRounded(__int128(m_units) * *scaledFactor, powerOfTen(FactorPlaces), true));

@@ -41,7 +41,8 @@ KovarisWindow::KovarisWindow(Messages& messages, QWidget* parent) : QMainWindow(
     moduleLayout->addWidget(m_moduleButton);
     moduleLayout->addWidget(m_installButton);
 
-    m_stopCheck = new QCheckBox(QStringLiteral("&Detener los módulos (no se permite iniciar acciones)"), central);
+    m_stopCheck =
+        new QCheckBox(QStringLiteral("&Detener los módulos (no se permite iniciar acciones)"), central);
     m_stopCheck->setObjectName(QStringLiteral("ChkDetener"));
 
     auto* quit = new QPushButton(QStringLiteral("&Salir"), central);
@@ -72,8 +73,9 @@ void KovarisWindow::refresh()
                                         ini.value(kovaini::Section, kovaini::DBName),
                                         ini.value(kovaini::Section, kovaini::SysUser)));
     } else {
-        m_folderLabel->setText(QStringLiteral("No hay un integrador instalado (%1). Ejecute \"kovaris init CARPETA\".")
-                                   .arg(kovaIniPath()));
+        m_folderLabel->setText(
+            QStringLiteral("No hay un integrador instalado (%1). Ejecute \"kovaris init CARPETA\".")
+                .arg(kovaIniPath()));
     }
     m_moduleButton->setEnabled(ready);
     m_installButton->setEnabled(ready);
@@ -92,8 +94,8 @@ void KovarisWindow::runInstaller()
     else if (run.exitCode == 0)
         m_messages.inform(QStringLiteral("El módulo 0947 quedó instalado y actualizado."), Title);
     else
-        m_messages.inform(QStringLiteral("La instalación del módulo 0947 no terminó bien.\n\n") + run.output, Title,
-                          MsgIcon::Critical);
+        m_messages.inform(QStringLiteral("La instalación del módulo 0947 no terminó bien.\n\n") + run.output,
+                          Title, MsgIcon::Critical);
 }
 
 void KovarisWindow::openModule()

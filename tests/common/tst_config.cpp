@@ -75,11 +75,13 @@ private slots:
         QCOMPARE(ini.value(QStringLiteral("OPTIONS"), QStringLiteral("SYSPATH")).size(), 254);
         QCOMPARE(ini.value(QStringLiteral("Options"), QStringLiteral("Missing")), QString());
 
-        QVERIFY(ini.setValue(QStringLiteral("Options"), QStringLiteral("SystemDB"), QStringLiteral("/k/KV000.MDW")));
+        QVERIFY(ini.setValue(QStringLiteral("Options"), QStringLiteral("SystemDB"),
+                             QStringLiteral("/k/KV000.MDW")));
         QVERIFY(ini.setValue(QStringLiteral("Options"), QStringLiteral("sysPath"), QStringLiteral("/k/")));
         IniFile again(ini.path());
         QVERIFY(again.load());
-        QCOMPARE(again.value(QStringLiteral("options"), QStringLiteral("systemdb")), QStringLiteral("/k/KV000.MDW"));
+        QCOMPARE(again.value(QStringLiteral("options"), QStringLiteral("systemdb")),
+                 QStringLiteral("/k/KV000.MDW"));
         QCOMPARE(again.value(QStringLiteral("Options"), QStringLiteral("SysPath")), QStringLiteral("/k/"));
         QCOMPARE(again.value(QStringLiteral("Tail"), QStringLiteral("A")), QStringLiteral("1"));
         QFile file(ini.path());

@@ -14,9 +14,18 @@
 #include <QTest>
 
 namespace {
-TypedValue text(const char* value) { return {QStringLiteral("TEXT"), QString::fromUtf8(value)}; }
-TypedValue byte(int value) { return {QStringLiteral("BYTE"), value}; }
-TypedValue date(const QDate& value) { return {QStringLiteral("DATE"), value}; }
+TypedValue text(const char* value)
+{
+    return {QStringLiteral("TEXT"), QString::fromUtf8(value)};
+}
+TypedValue byte(int value)
+{
+    return {QStringLiteral("BYTE"), value};
+}
+TypedValue date(const QDate& value)
+{
+    return {QStringLiteral("DATE"), value};
+}
 } // namespace
 
 class TestDatabase : public QObject {
@@ -31,15 +40,18 @@ private slots:
         QTest::addColumn<QList<TypedValue>>("row");
         QTest::addColumn<int>("keyCount");
         QTest::addColumn<QString>("code");
-        QTest::newRow("numeric text key") << QList<TypedValue>{text("0947"), text("ignored")} << 1 << "947000";
+        QTest::newRow("numeric text key")
+            << QList<TypedValue>{text("0947"), text("ignored")} << 1 << "947000";
         QTest::newRow("text key adds nothing") << QList<TypedValue>{text("ABC"), text("")} << 1 << "000000";
-        QTest::newRow("last column ignored") << QList<TypedValue>{byte(6), text("A"), text("ZZZZ")} << 1 << "006065";
+        QTest::newRow("last column ignored")
+            << QList<TypedValue>{byte(6), text("A"), text("ZZZZ")} << 1 << "006065";
         QTest::newRow("trimmed texts") << QList<TypedValue>{byte(6), text(" A "), text("")} << 1 << "006065";
         QTest::newRow("enie counts 209") << QList<TypedValue>{byte(6), text("aÑ"), text("")} << 1 << "006515";
         // "20140430" as characters: 50 + 2*48 + 3*49 + 4*52 + 5*48 + 6*52 + 7*51 + 8*48 = 1794
-        QTest::newRow("date as yyyymmdd") << QList<TypedValue>{byte(6), date(QDate(2014, 4, 30)), text("")} << 1
-                                          << "006794";
-        QTest::newRow("stored date text") << QList<TypedValue>{byte(6), text("20140430"), text("")} << 1 << "006794";
+        QTest::newRow("date as yyyymmdd")
+            << QList<TypedValue>{byte(6), date(QDate(2014, 4, 30)), text("")} << 1 << "006794";
+        QTest::newRow("stored date text")
+            << QList<TypedValue>{byte(6), text("20140430"), text("")} << 1 << "006794";
         QTest::newRow("null fields") << QList<TypedValue>{{QStringLiteral("BYTE"), QVariant()}, text("")} << 1
                                      << "000000";
         QTest::newRow("only the last three digits")
@@ -73,7 +85,8 @@ private slots:
                    {QStringLiteral("ind_ruc"), 1}});
         // A = 6 + 20100123453 + 200504 + 947 + 6 + 20555666773 = 40655991689
         // B = "ACME" 706 + "1" 49 + "100.00" 1001 + "2.00" 478 + "1" 49 = 2283
-        QCOMPARE(host.db().scalar(QStringLiteral("SELECT cnumero FROM F947PCAB")).toString(), QStringLiteral("689283"));
+        QCOMPARE(host.db().scalar(QStringLiteral("SELECT cnumero FROM F947PCAB")).toString(),
+                 QStringLiteral("689283"));
     }
 
     void tablesEnforceKeysAndSizes()
@@ -88,7 +101,8 @@ private slots:
             QVERIFY2(e.number() == DbError::DuplicateKey, qPrintable(e.text()));
         }
         // Keys compare without regard to case, as the integrator's engine did.
-        QVERIFY(host.db().exists(QStringLiteral("SELECT 1 FROM CLAVES WHERE Usuario = ?"), {QStringLiteral("admin")}));
+        QVERIFY(host.db().exists(QStringLiteral("SELECT 1 FROM CLAVES WHERE Usuario = ?"),
+                                 {QStringLiteral("admin")}));
         QVERIFY_THROWS_EXCEPTION(DbError, insertRow(host.db(), QStringLiteral("PARAM"),
                                                     {{QStringLiteral("Numero"), QStringLiteral("0044")},
                                                      {QStringLiteral("Argumento"), QStringLiteral("9")}}));
@@ -203,17 +217,28 @@ private slots:
         QTest::addColumn<bool>("valid");
         // Type 1 asks for exactly 8 digits; type 7 for at most 12 letters and digits; the
         // installed RUC row for at most 11 digits.
-        QTest::newRow("exact length") << "1" << "12345678" << true;
-        QTest::newRow("exact length, shorter") << "1" << "1234567" << false;
-        QTest::newRow("exact length, letters") << "1" << "1234567A" << false;
-        QTest::newRow("type with leading zero") << " 01" << "12345678" << true;
-        QTest::newRow("maximum length, shorter") << "7" << "AB123" << true;
-        QTest::newRow("maximum length, longer") << "7" << "AB12345678901" << false;
-        QTest::newRow("maximum length, symbol") << "7" << "AB-123" << false;
-        QTest::newRow("ruc") << "6" << "20100123453" << true;
-        QTest::newRow("ruc too long") << "6" << "201001234531" << false;
-        QTest::newRow("unknown type") << "9" << "123" << false;
-        QTest::newRow("empty number") << "6" << "  " << false;
+        QTest::newRow("exact length") << "1"
+                                      << "12345678" << true;
+        QTest::newRow("exact length, shorter") << "1"
+                                               << "1234567" << false;
+        QTest::newRow("exact length, letters") << "1"
+                                               << "1234567A" << false;
+        QTest::newRow("type with leading zero") << " 01"
+                                                << "12345678" << true;
+        QTest::newRow("maximum length, shorter") << "7"
+                                                 << "AB123" << true;
+        QTest::newRow("maximum length, longer") << "7"
+                                                << "AB12345678901" << false;
+        QTest::newRow("maximum length, symbol") << "7"
+                                                << "AB-123" << false;
+        QTest::newRow("ruc") << "6"
+                             << "20100123453" << true;
+        QTest::newRow("ruc too long") << "6"
+                                      << "201001234531" << false;
+        QTest::newRow("unknown type") << "9"
+                                      << "123" << false;
+        QTest::newRow("empty number") << "6"
+                                      << "  " << false;
     }
     void validaDocumento()
     {

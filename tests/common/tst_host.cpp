@@ -56,10 +56,13 @@ private slots:
         QCOMPARE(m_host.AjustaAncho(QStringLiteral("ABC"), 5), QStringLiteral("ABC  "));
         QCOMPARE(m_host.AjustaAncho(QStringLiteral("ABCDEF"), 4), QStringLiteral("ABCD"));
         QCOMPARE(m_host.AjustaAnchoNumero(QStringLiteral("1,234.50"), 10), QStringLiteral("  1,234.50"));
-        QCOMPARE(m_host.RellenaIzquierda(QStringLiteral("12"), 4, QStringLiteral("0")), QStringLiteral("0012"));
-        QCOMPARE(m_host.RellenaIzquierda(QStringLiteral("123456"), 4, QStringLiteral("0")), QStringLiteral("1234"));
+        QCOMPARE(m_host.RellenaIzquierda(QStringLiteral("12"), 4, QStringLiteral("0")),
+                 QStringLiteral("0012"));
+        QCOMPARE(m_host.RellenaIzquierda(QStringLiteral("123456"), 4, QStringLiteral("0")),
+                 QStringLiteral("1234"));
         QCOMPARE(m_host.RellenaTexto(QString(), 3, QStringLiteral("_")), QStringLiteral("___"));
-        QCOMPARE(m_host.ConvierteEnie(QStringLiteral("PEÃ‘A peña MUÃ±OZ")), QStringLiteral("PEÑA peÑa MUÑOZ"));
+        QCOMPARE(m_host.ConvierteEnie(QStringLiteral("PEÃ‘A peña MUÃ±OZ")),
+                 QStringLiteral("PEÑA peÑa MUÑOZ"));
         QCOMPARE(m_host.TransformaCaracter(int('a')), int('A'));
         QCOMPARE(m_host.TransformaCaracter(0xF1), 0xD1); // ñ -> Ñ
         QCOMPARE(m_host.TransformaCaracter(0xE9), 0xC9); // é -> É

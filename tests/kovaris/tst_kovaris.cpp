@@ -28,13 +28,17 @@ private slots:
         QVERIFY(ini.load());
         QCOMPARE(ini.value(QStringLiteral("Options"), QStringLiteral("SysPath")), folder);
         QCOMPARE(ini.value(QStringLiteral("Options"), QStringLiteral("DBName")), integrator::DatabaseName);
-        QCOMPARE(ini.value(QStringLiteral("Options"), QStringLiteral("SystemDB")), folder + QStringLiteral("KV000.MDW"));
+        QCOMPARE(ini.value(QStringLiteral("Options"), QStringLiteral("SystemDB")),
+                 folder + QStringLiteral("KV000.MDW"));
 
         HostDatabase& db = host.db();
-        QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM CONT")).toInt(), integrator::seedDeclarants().size());
+        QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM CONT")).toInt(),
+                 integrator::seedDeclarants().size());
         QVERIFY(db.exists(QStringLiteral("SELECT 1 FROM PARAM WHERE Numero = '004' AND Argumento = '00'")));
         for (const char* code : {"0151", "0152", "0221", "0228", "0239", "0853", "0854", "0855", "0868"})
-            QVERIFY2(db.exists(QStringLiteral("SELECT 1 FROM ERROR WHERE CodError = ?"), {QLatin1String(code)}), code);
+            QVERIFY2(
+                db.exists(QStringLiteral("SELECT 1 FROM ERROR WHERE CodError = ?"), {QLatin1String(code)}),
+                code);
         HostUtilities utilities(host.messages());
         for (const QString& ruc : integrator::seedDeclarants())
             QVERIFY2(utilities.ValidaRuc(ruc), qPrintable(ruc));
@@ -45,8 +49,10 @@ private slots:
         const integrator::InitResult again = integrator::initIntegrator(folder, host.iniFolder());
         QVERIFY(again.alreadyExisted);
         host.reopenDatabase();
-        QCOMPARE(host.db().scalar(QStringLiteral("SELECT Nombre FROM CONT WHERE Doc_id_d = ?"),
-                                  {integrator::seedDeclarants().first()}).toString(),
+        QCOMPARE(host.db()
+                     .scalar(QStringLiteral("SELECT Nombre FROM CONT WHERE Doc_id_d = ?"),
+                             {integrator::seedDeclarants().first()})
+                     .toString(),
                  QStringLiteral("CAMBIADO"));
         QCOMPARE(host.db().scalar(QStringLiteral("SELECT count(*) FROM CONT")).toInt(),
                  integrator::seedDeclarants().size());

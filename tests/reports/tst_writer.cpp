@@ -32,20 +32,25 @@ private slots:
     {
         TestHost host(TestHost::HostOnly);
         HostDatabase& db = host.db();
-        QCOMPARE(RegistraSpool(db, reportcode::ImportErrors, 6, QStringLiteral("20100123453"), QStringLiteral("ADMIN")),
+        QCOMPARE(RegistraSpool(db, reportcode::ImportErrors, 6, QStringLiteral("20100123453"),
+                               QStringLiteral("ADMIN")),
                  QStringLiteral("00000001.PRN"));
-        QCOMPARE(db.scalar(QStringLiteral("SELECT Secuencia FROM SPOOL WHERE Archivo = '00000001.PRN'")).toString(),
+        QCOMPARE(db.scalar(QStringLiteral("SELECT Secuencia FROM SPOOL WHERE Archivo = '00000001.PRN'"))
+                     .toString(),
                  QStringLiteral("000001"));
 
-        db.execute(QStringLiteral("INSERT INTO SPOOL (CodRep, Secuencia, Archivo, Fecha, Usuario, tip_doc_d, Doc_id_d) "
-                                  "VALUES ('PER003', '000007', '00000041.PRN', '2026-01-01 00:00:00', 'ADMIN', 6, '')"));
+        db.execute(QStringLiteral(
+            "INSERT INTO SPOOL (CodRep, Secuencia, Archivo, Fecha, Usuario, tip_doc_d, Doc_id_d) "
+            "VALUES ('PER003', '000007', '00000041.PRN', '2026-01-01 00:00:00', 'ADMIN', 6, '')"));
         QCOMPARE(RegistraSpool(db, reportcode::ImportErrors, 6, QString(), QStringLiteral("ADMIN")),
                  QStringLiteral("00000042.PRN"));
-        QCOMPARE(db.scalar(QStringLiteral("SELECT Secuencia FROM SPOOL WHERE Archivo = '00000042.PRN'")).toString(),
+        QCOMPARE(db.scalar(QStringLiteral("SELECT Secuencia FROM SPOOL WHERE Archivo = '00000042.PRN'"))
+                     .toString(),
                  QStringLiteral("000002"));
         QCOMPARE(RegistraSpool(db, reportcode::Annexes, 6, QString(), QStringLiteral("ADMIN")),
                  QStringLiteral("00000043.PRN"));
-        QCOMPARE(db.scalar(QStringLiteral("SELECT Secuencia FROM SPOOL WHERE Archivo = '00000043.PRN'")).toString(),
+        QCOMPARE(db.scalar(QStringLiteral("SELECT Secuencia FROM SPOOL WHERE Archivo = '00000043.PRN'"))
+                     .toString(),
                  QStringLiteral("000008"));
     }
 
@@ -108,7 +113,8 @@ private slots:
         QCOMPARE(headers, 1);
         QCOMPARE(lines.size(), limit + 3);
         QCOMPARE(lines.first(), QStringLiteral("pPos|10|175|line 1|False|8|0|"));
-        QCOMPARE(lines[limit - 1], QStringLiteral("pPos|10|%1|line %2|False|8|0|").arg(limit * 175).arg(limit));
+        QCOMPARE(lines[limit - 1],
+                 QStringLiteral("pPos|10|%1|line %2|False|8|0|").arg(limit * 175).arg(limit));
         QCOMPARE(lines[limit], QStringLiteral("pNuevaHoja"));
         QCOMPARE(lines[limit + 1], QStringLiteral("pPos|100|50|HEADER %1|True|10|1|"));
         QCOMPARE(lines[limit + 2], QStringLiteral("pPos|10|175|line %1|False|8|1|").arg(limit + 1));
@@ -120,7 +126,8 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("r.PRN"));
         ReportWriter writer(path);
         writer.EmiteLinea(ReportWriter::tag(QStringLiteral("font"), QStringLiteral("Courier New")));
-        writer.EmitePos(0, 0, ReportWriter::tag(QStringLiteral("Orientacion"), QStringLiteral("V")), false, 0, 0);
+        writer.EmitePos(0, 0, ReportWriter::tag(QStringLiteral("Orientacion"), QStringLiteral("V")), false, 0,
+                        0);
         writer.EmitePos(0, 0, QStringLiteral("   "), false, 0, 0);
         writer.EmiteCuadro(10, 20, 30, 40, 0);
         writer.EmitePos(0, 0, QStringLiteral("pNuevaHoja"), false, 0, 0);
@@ -147,7 +154,8 @@ private slots:
         QFile raw(path);
         QVERIFY(raw.open(QIODevice::ReadOnly));
         const QByteArray bytes = raw.readAll();
-        QVERIFY(bytes.contains("A\xF1o \xD1" "AND\xDA")); // Windows-1252
+        QVERIFY(bytes.contains("A\xF1o \xD1"
+                               "AND\xDA")); // Windows-1252
     }
 
     void unwritableFileIsReported()

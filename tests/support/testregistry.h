@@ -14,8 +14,8 @@ void registerTest(const char* name, Factory factory);
 int runRegisteredTests(int argc, char** argv);
 } // namespace testsupport
 
-#define DECL_TEST(Class)                                                                       \
-    static const bool registered_##Class = [] {                                                \
-        testsupport::registerTest(#Class, [] { return std::unique_ptr<QObject>(new Class); }); \
-        return true;                                                                           \
+#define DECL_TEST(Class)                                                                                     \
+    static const bool registered_##Class = [] {                                                              \
+        testsupport::registerTest(#Class, [] { return std::unique_ptr<QObject>(new Class); });               \
+        return true;                                                                                         \
     }();
