@@ -9,10 +9,11 @@
 #include "hostutilities.h"
 #include "importrun.h"
 #include "integrator.h"
-#include "integrity.h"
 #include "messages.h"
+#include "moduleparameters.h"
 #include "opendb.h"
 #include "session.h"
+#include "statementrunner.h"
 #include "subjecttotals.h"
 #include "tabledefs.h"
 #include "windowopener.h"
@@ -87,13 +88,10 @@ struct Installation {
         db = AbreBaseDatos(session);
         for (const TableDef& table : moduleTables())
             createTable(*db, table);
-        // Only position 64 of the voucher-type row matters to the import.
-        const QString funcion = QString(63, QLatin1Char(' ')) + QLatin1Char('1');
-        for (const char* type : {"01", "07"})
-            insertRow(*db, QStringLiteral("PARAM"),
-                      {{QStringLiteral("Numero"), QStringLiteral("233")},
-                       {QStringLiteral("Argumento"), QLatin1String(type)},
-                       {QStringLiteral("Funcion"), funcion}});
+        ConsoleMessages messages;
+        StatementRunner runner(*db, messages);
+        for (const ParameterRow& row : moduleParameterRows())
+            GrabaParametro(runner, row);
         session.rucDeclarante = Declarant;
         session.periodoDeclaracion = Periodo;
         session.tasaPercepcion = QStringLiteral("0.009901");

@@ -3,7 +3,8 @@
 #include "clock.h"
 #include "cp1252.h"
 #include "hostdatabase.h"
-#include "integrity.h"
+#include "moduleparameters.h"
+#include "statementrunner.h"
 #include "tabledefs.h"
 
 #include <QDir>
@@ -13,22 +14,6 @@
 namespace importtest {
 
 namespace {
-struct VoucherType {
-    const char* argumento;
-    const char* funcion;
-};
-
-// PARAM 233 as the installer writes it: position 64 of Funcion marks the types the
-// perception detail accepts.
-const VoucherType VoucherTypes[] = {
-    {"01", "FACTURA                                       10100 0 1 FACT 0111110"},
-    {"03", "BOLETA DE VENTA                               00100 0 1 BOLE 0010010"},
-    {"07", "NOTA DE CREDITO                               00001 1 1 CRED 1111011"},
-    {"08", "NOTA DE DEBITO                                10100 0 1 DEBI 0111110"},
-    {"12", "TICKET DE MAQUINA REGISTRADORA                10100 0 0 TICK 0111110"},
-    {"99", "OTROS                                         10100 0 0 OTRO 0111110"},
-};
-
 void write(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -77,15 +62,10 @@ QString fixturePath(const QString& name)
 ImportHost::ImportHost()
 {
     Clock::setNow(QDateTime(QDate(2014, 6, 30), QTime(10, 20, 30)));
-    HostDatabase& db = m_host.db();
-    Transaction transaction(db);
-    for (const VoucherType& t : VoucherTypes)
-        insertRow(db, QStringLiteral("PARAM"),
-                  {{QStringLiteral("Numero"), QStringLiteral("233")},
-                   {QStringLiteral("Argumento"), QLatin1String(t.argumento)},
-                   {QStringLiteral("Funcion"), QLatin1String(t.funcion)},
-                   {QStringLiteral("Correl_Param"), QString()}});
-    transaction.commit();
+    // The module's parameter rows as the installer writes them (voucher types among them).
+    StatementRunner runner(m_host.db(), m_host.messages());
+    for (const ParameterRow& row : moduleParameterRows())
+        GrabaParametro(runner, row);
     reset();
 }
 
