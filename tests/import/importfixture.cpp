@@ -1,7 +1,6 @@
 #include "importfixture.h"
 
 #include "clock.h"
-#include "cp1252.h"
 #include "hostdatabase.h"
 #include "moduleparameters.h"
 #include "statementrunner.h"
@@ -145,17 +144,6 @@ QStringList ImportHost::column(const QString& table, const QString& name)
     while (query.next())
         values.append(query.value(0).toString());
     return values;
-}
-
-QStringList fileLines(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = fromCp1252(file.readAll()).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
 }
 
 } // namespace importtest

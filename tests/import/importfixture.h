@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clitestkit.h"
 #include "importfiles.h"
 #include "importrun.h"
 #include "testhost.h"
@@ -68,8 +69,5 @@ private:
     TestHost m_host;
     QTemporaryDir m_folder;
 };
-
-/// The lines of a text file written by the system (Windows-1252, CR LF).
-QStringList fileLines(const QString& path);
 
 } // namespace importtest

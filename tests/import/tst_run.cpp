@@ -17,12 +17,6 @@ namespace {
 const ImportKind Receipts = ImportKind::Receipts;
 const ImportKind CashSales = ImportKind::CashSales;
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString messageOf(const ImportResult& result)
 {
     const std::optional<Message> message = Errores_Transferencia(result);
