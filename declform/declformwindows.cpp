@@ -6,9 +6,13 @@
 #include "documentrules.h"
 #include "frmageper.h"
 #include "frmconsist.h"
+#include "frmtransferencia.h"
 #include "mdifrm.h"
+#include "muestrareporte.h"
 #include "session.h"
 #include "windowopener.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -18,8 +22,8 @@ QString chooserPeriod(const QString& periodo)
     return periodo.mid(4, 2) + periodo.left(4);
 }
 
-/// What the declaration window opens: the subject window, the inconsistency notice, and the
-/// main window's status bar.
+/// What the declaration window opens: the subject window, the import with its error report,
+/// the inconsistency notice, and the main window's status bar.
 Frm947Hooks declarationHooks(AppContext& context, BarradeEstadoKOVA& statusBar)
 {
     Frm947Hooks hooks;
@@ -28,6 +32,13 @@ Frm947Hooks declarationHooks(AppContext& context, BarradeEstadoKOVA& statusBar)
                                   opening.sujeto.desApellidoP, opening.sujeto.desApellidoM,
                                   opening.sujeto.desNombres};
         FrmAgePer window(context, periodText(context.session.periodoDeclaracion), selected, &parent);
+        context.opener.openModal(window);
+    };
+    hooks.openImport = [&context](QWidget& parent) {
+        frmTransferencia window(context, &parent);
+        window.setErrorReportPreview([&context, &window](const QString& reportPath) {
+            MuestraReporte(context, QFileInfo(reportPath).fileName(), ModoVistaPrevia, std::nullopt, &window);
+        });
         context.opener.openModal(window);
     };
     hooks.showInconsistencies = [&context](QWidget& parent, const QString&) {
