@@ -21,7 +21,7 @@ ChildRun ProgramRunner::run(const QString& iniFolder, const QStringList& argumen
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("KOVA_WINDIR"), iniFolder);
-    environment.insert(QStringLiteral("KOVA_FECHA"), QStringLiteral("2005-06-15T10:30:00"));
+    environment.insert(QStringLiteral("KOVA_FECHA"), m_fecha);
     environment.insert(QStringLiteral("TMPDIR"), m_lock.path());
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(m_work.path());
@@ -33,6 +33,7 @@ ChildRun ProgramRunner::run(const QString& iniFolder, const QStringList& argumen
     }
     result.exitCode = process.exitCode();
     result.errors = QString::fromLocal8Bit(process.readAllStandardError());
+    result.output = QString::fromLocal8Bit(process.readAllStandardOutput());
     return result;
 }
 

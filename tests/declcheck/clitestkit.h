@@ -11,18 +11,22 @@
 struct ChildRun {
     int exitCode = -1;
     QString errors; ///< what it wrote to stderr (its messages, with no display server)
+    QString output; ///< what it wrote to stdout
 
     /// Empty when the run ended with `status` and its messages hold `message` (no message at
     /// all when `message` is empty); otherwise what happened instead.
     QString mismatch(int status, const QString& message) const;
 };
 
-/// Runs one of the built programs (from DECL_BIN_DIR) with the clock fixed at 15/06/2005
-/// 10:30:00 (KOVA_FECHA), its single-copy lock in a folder of its own (so runs of other tests
-/// cannot meet it) and an empty folder of its own as its current folder.
+/// Runs one of the built programs (from DECL_BIN_DIR) with the clock fixed (KOVA_FECHA, at
+/// 15/06/2005 10:30:00 unless told), its single-copy lock in a folder of its own (so runs of
+/// other tests cannot meet it) and an empty folder of its own as its current folder.
 class ProgramRunner {
 public:
-    explicit ProgramRunner(QString program) : m_program(std::move(program)) {}
+    explicit ProgramRunner(QString program, QString fecha = QStringLiteral("2005-06-15T10:30:00"))
+        : m_program(std::move(program)), m_fecha(std::move(fecha))
+    {
+    }
     /// Runs it for the integrator whose KV000.INI is in `iniFolder`.
     ChildRun run(const QString& iniFolder, const QStringList& arguments) const;
     QString lockFolder() const { return m_lock.path(); }
@@ -31,6 +35,7 @@ public:
 
 private:
     QString m_program;
+    QString m_fecha;
     QTemporaryDir m_lock;
     QTemporaryDir m_work;
 };
