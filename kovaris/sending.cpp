@@ -98,7 +98,9 @@ QString moveToHistory(HostDatabase& db, const Declaration& declaration, const QS
             if (to == QLatin1String("HCAB")) {
                 row.insert(QStringLiteral("control"), control);
                 row.insert(QStringLiteral("fec_env"), sent);
-                row.insert(QStringLiteral("norden"), QString());
+                // Empty, not null: the module shows a null order number as "0", and a user typing
+                // the number VALDEX assigned would then type it after that "0".
+                row.insert(QStringLiteral("norden"), QStringLiteral(""));
                 row.insert(QStringLiteral("estado"), 1);
             }
             insertRow(db, to, row);

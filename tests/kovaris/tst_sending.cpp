@@ -53,6 +53,9 @@ private slots:
         QCOMPARE(stored.value(QStringLiteral("control")).toString(), control);
         QCOMPARE(stored.value(QStringLiteral("fec_env")).toString(), QStringLiteral("2005-07-02"));
         QCOMPARE(stored.value(QStringLiteral("efectivo")).toString(), QStringLiteral("10"));
+        // No order number yet: an empty text, not a null.
+        QVERIFY(!stored.value(QStringLiteral("norden")).isNull());
+        QCOMPARE(stored.value(QStringLiteral("norden")).toString(), QString());
         QCOMPARE(stored.value(QStringLiteral("cNumero")).toString(),
                  CodigoControl(db, QStringLiteral("HCAB"), stored, 6));
         header.finish();
