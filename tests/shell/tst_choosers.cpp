@@ -303,9 +303,16 @@ private slots:
                               h.statusBar.periodoEjercicio()}),
                  (QStringList{Andina} + strings({"DISTRIBUIDORA ANDINA S.A.C.", "0947", "052014"})));
 
+        // The declaration window registers an order number longer than any the list showed.
+        h.opener.expect([&h](QDialog&) {
+            h.host.db().execute(QStringLiteral("UPDATE HCAB SET norden = '1234567890' WHERE correl = '002'"));
+        });
         button(*chooser, 0)->click();
         QCOMPARE(h.declarationRequests.size(), 1);
         QCOMPARE(h.declarationRequests.first()->correl, QStringLiteral("002"));
+        const QAbstractItemView* grid = gridOf(*chooser);
+        QCOMPARE(column(*chooser, 4), (strings({"111", "1234567890"})));
+        QVERIFY2(gridOf(*chooser)->columnWidth(4) >= grid->sizeHintForColumn(4), "the order number is cut");
         const Session& session = h.host.session();
         QCOMPARE((QStringList{session.numeroOrden, session.numeroControl, session.correlEnvio}),
                  (strings({"222", "C002", "002"})));

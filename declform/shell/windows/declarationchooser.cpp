@@ -102,7 +102,6 @@ int DeclarationChooser::currentPosition() const
 void DeclarationChooser::load()
 {
     showRows(readRows(), 0);
-    fitColumns();
 }
 
 void DeclarationChooser::fitColumns()
@@ -145,6 +144,8 @@ bool DeclarationChooser::reread(int position)
 void DeclarationChooser::showRows(QList<DeclarationRow> rows, int position)
 {
     m_model->setRows(std::move(rows));
+    // A re-read can bring longer texts (an order number just registered) than the columns hold.
+    fitColumns();
     const int count = m_model->rowCount();
     m_grid->setEnabled(count > 0);
     if (count > 0)
