@@ -210,6 +210,8 @@ QWidget* Frm947::buildPercepcion()
     for (int column = 0; column < 6; ++column)
         m_grid->setColumnWidth(column, widths[column]);
     m_grid->horizontalHeader()->setStretchLastSection(true);
+    // A selected row would turn every caption bold, wider than its column, and cut them.
+    m_grid->horizontalHeader()->setHighlightSections(false);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!m_refreshing)
             guarded([&] { refrescaTotales(); });
