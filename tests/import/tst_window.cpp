@@ -108,6 +108,24 @@ private slots:
         QCOMPARE(window->importFolder(), m_host->folder());
     }
 
+    void theFolderTreeOpensOnTheHomeFolder()
+    {
+        // A home folder a few levels down, with subfolders of its own.
+        const QString home = QDir(m_host->folder()).filePath(QStringLiteral("usuarios/ana"));
+        QVERIFY(QDir().mkpath(home + QStringLiteral("/importar")));
+        const QByteArray previousHome = qgetenv("HOME");
+        qputenv("HOME", home.toLocal8Bit());
+        auto window = openWindow();
+        qputenv("HOME", previousHome);
+
+        auto* tree = window->findChild<QTreeView*>(QStringLiteral("DirDirectorio"));
+        auto* model = qobject_cast<QFileSystemModel*>(tree->model());
+        // The folders arrive in the background; the tree follows them down to the home folder.
+        QTRY_VERIFY(tree->isExpanded(model->index(home)));
+        QTRY_COMPARE(tree->indexAt(QPoint(1, 1)), model->index(home));
+        QVERIFY(window->importFolder().isEmpty());
+    }
+
     void noFolderChosen()
     {
         m_host->writeInput(ImportKind::Receipts, crlfFile({goodLine(1)}));

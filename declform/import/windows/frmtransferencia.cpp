@@ -75,10 +75,27 @@ frmTransferencia::frmTransferencia(AppContext& context, QWidget* parent) : QDial
         m_dirDirectorio->hideColumn(column);
     m_dirDirectorio->setMinimumHeight(220);
     // The tree opens on the user's home folder, but nothing counts as chosen until a click.
-    const QModelIndex home = m_folders->index(QDir::homePath());
-    for (QModelIndex i = home; i.isValid(); i = i.parent())
-        m_dirDirectorio->expand(i);
-    m_dirDirectorio->scrollTo(home, QAbstractItemView::PositionAtTop);
+    // The model reads folders in the background: the tree is opened again as each folder on the
+    // way arrives, since a scroll to a row that does not exist yet is lost.
+    const QString homePath = QDir::cleanPath(QDir::homePath());
+    const auto showHome = [this, homePath] {
+        const QModelIndex home = m_folders->index(homePath);
+        for (QModelIndex i = home; i.isValid(); i = i.parent())
+            m_dirDirectorio->expand(i);
+        m_dirDirectorio->scrollTo(home, QAbstractItemView::PositionAtTop);
+    };
+    showHome();
+    auto* const untilHomeLoaded = new QObject(this);
+    connect(m_folders, &QFileSystemModel::directoryLoaded, untilHomeLoaded,
+            [showHome, untilHomeLoaded, homePath](const QString& loaded) {
+                const QString path = QDir::cleanPath(loaded);
+                if (path != homePath &&
+                    !homePath.startsWith(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/')))
+                    return;
+                showHome();
+                if (path == homePath)
+                    untilHomeLoaded->deleteLater();
+            });
     connect(m_dirDirectorio->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &frmTransferencia::DirDirectorio_Change);
     m_lblDirectorio = new QLabel(frame1);
