@@ -184,6 +184,20 @@ private slots:
         }
     }
 
+    void aClickAnywhereInTheEmptyPeriodTypesFromItsStart()
+    {
+        WindowFixture f;
+        f.open();
+        f.chooseDeclarant(Declarante);
+        EntryEdit* period = f.child<EntryEdit>(QStringLiteral("MkePeriodo"));
+        QTest::mouseClick(period, Qt::LeftButton, {}, QPoint(period->width() - 4, period->height() / 2));
+        QTest::keyClicks(period, QStringLiteral("082014"));
+        QCOMPARE(period->displayText(), QStringLiteral("08/2014"));
+        // Once something is typed, a click places the cursor where it falls, as usual.
+        QTest::mouseClick(period, Qt::LeftButton, {}, QPoint(period->width() - 4, period->height() / 2));
+        QCOMPARE(period->cursorPosition(), 7);
+    }
+
     void onlyAPendingDeclarationBlocksANewOne_data()
     {
         QTest::addColumn<QString>("table");

@@ -4,6 +4,7 @@
 #include "entryedit.h"
 #include "formadepagokova.h"
 #include "hostutilities.h"
+#include "maskedfield.h"
 #include "period.h"
 #include "windowsupport.h"
 
@@ -134,6 +135,7 @@ QWidget* Frm947::buildIdentificacion()
     m_txtRazon = readOnlyField(QStringLiteral("TxtRazon"), basicos);
     m_mkePeriodo = named(new EntryEdit(basicos), QStringLiteral("MkePeriodo"));
     m_mkePeriodo->setInputMask(PeriodoMask);
+    typeEmptyMaskFromTheStart(*m_mkePeriodo);
     m_mkePeriodo->setKeyFilter(&EntryEdit::digitsOnly);
     m_mkePeriodo->setMaximumWidth(90);
     legible(*m_mkePeriodo);

@@ -4,6 +4,7 @@
 #include "dberror.h"
 #include "detailrows.h"
 #include "hostutilities.h"
+#include "maskedfield.h"
 #include "messages.h"
 
 #include <QApplication>
@@ -294,6 +295,7 @@ QLineEdit* makeDateField(QWidget* parent, const char* name)
 {
     QLineEdit* edit = makeField(parent, name, 10, 10);
     edit->setInputMask(QStringLiteral("99/99/9999;_"));
+    typeEmptyMaskFromTheStart(*edit);
     return edit;
 }
 
@@ -355,4 +357,3 @@ int currentGridRow(QTableView* grid)
     const int row = grid->currentIndex().row();
     return row < 0 ? 0 : row;
 }
-
