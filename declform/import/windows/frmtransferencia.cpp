@@ -20,9 +20,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace {
 // Cash-sale files exist from this period on.
@@ -75,27 +78,29 @@ frmTransferencia::frmTransferencia(AppContext& context, QWidget* parent) : QDial
         m_dirDirectorio->hideColumn(column);
     m_dirDirectorio->setMinimumHeight(220);
     // The tree opens on the user's home folder, but nothing counts as chosen until a click.
-    // The model reads folders in the background: the tree is opened again as each folder on the
-    // way arrives, since a scroll to a row that does not exist yet is lost.
-    const QString homePath = QDir::cleanPath(QDir::homePath());
-    const auto showHome = [this, homePath] {
+    // The model reads and sorts folders in the background, which moves the rows under a scroll
+    // made too early, so the tree follows them to the home folder until the user takes over
+    // (scrolls, opens or closes a folder, or moves in the tree).
+    auto* const following = new QObject(this);
+    const auto showingHome = std::make_shared<bool>(false);
+    const auto showHome = [this, showingHome, homePath = QDir::homePath()] {
+        const QScopedValueRollback<bool> showing(*showingHome, true);
         const QModelIndex home = m_folders->index(homePath);
         for (QModelIndex i = home; i.isValid(); i = i.parent())
             m_dirDirectorio->expand(i);
         m_dirDirectorio->scrollTo(home, QAbstractItemView::PositionAtTop);
     };
+    const auto userTookOver = [following, showingHome] {
+        if (!*showingHome)
+            following->deleteLater();
+    };
     showHome();
-    auto* const untilHomeLoaded = new QObject(this);
-    connect(m_folders, &QFileSystemModel::directoryLoaded, untilHomeLoaded,
-            [showHome, untilHomeLoaded, homePath](const QString& loaded) {
-                const QString path = QDir::cleanPath(loaded);
-                if (path != homePath &&
-                    !homePath.startsWith(path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/')))
-                    return;
-                showHome();
-                if (path == homePath)
-                    untilHomeLoaded->deleteLater();
-            });
+    connect(m_folders, &QFileSystemModel::directoryLoaded, following, showHome);
+    connect(m_folders, &QFileSystemModel::layoutChanged, following, showHome);
+    connect(m_dirDirectorio, &QTreeView::expanded, following, userTookOver);
+    connect(m_dirDirectorio, &QTreeView::collapsed, following, userTookOver);
+    connect(m_dirDirectorio->verticalScrollBar(), &QScrollBar::actionTriggered, following, userTookOver);
+    connect(m_dirDirectorio->selectionModel(), &QItemSelectionModel::currentChanged, following, userTookOver);
     connect(m_dirDirectorio->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &frmTransferencia::DirDirectorio_Change);
     m_lblDirectorio = new QLabel(frame1);
