@@ -10,6 +10,12 @@ mkdir -p "$KOVA_WINDIR"
 "$top/build/bin/kovaris" init "$top/demo/kova"
 # Install (or update) the module's tables and parameters, as the integrator does after an install.
 DISPLAY= WAYLAND_DISPLAY= "$top/build/bin/declsetup" && echo "Módulo 0947 instalado."
+# A small detail file of the first declarant for April 2014, to try the import with.
+mkdir -p "$top/demo/importar"
+sample="$top/demo/importar/094720100123453201404.TXT"
+[ -e "$sample" ] ||
+    printf '%s\r\n' '20000000001|EMPRESA IMPORTADA SAC||||1|25|16/04/2014|3000.00|01|1|345|11/04/2014|3000.00|' >"$sample"
+echo "Archivo de ejemplo para importar: $sample"
 
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "No display server: starting the window on a virtual display (xvfb-run)."
