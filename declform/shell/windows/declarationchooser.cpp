@@ -155,7 +155,9 @@ void DeclarationChooser::showRows(QList<DeclarationRow> rows, int position)
 void DeclarationChooser::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !isEnabled())
+    // An activation that arrives after "&Salir" has hidden the chooser would fill the status bar
+    // that leaving has just emptied.
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !isEnabled() || !isVisible())
         return;
     reread(std::max(currentPosition(), 0));
     if (m_grid->isEnabled())
