@@ -1,14 +1,17 @@
-#include "application.h"
 #include "appcontext.h"
+#include "application.h"
 #include "barradeestadokova.h"
 #include "declarationlist.h"
 #include "documentrules.h"
 #include "frm947.h"
 #include "frmageper.h"
 #include "frmconsist.h"
+#include "frmimprimir.h"
 #include "hostutilities.h"
 #include "mdifrm.h"
 #include "qtmessages.h"
+#include "reportdriver.h"
+#include "reporteformulario.h"
 #include "session.h"
 #include "singleinstance.h"
 #include "startup.h"
@@ -31,8 +34,9 @@ Frm947Hooks declarationHooks(AppContext& context, BarradeEstadoKOVA& statusBar)
 {
     Frm947Hooks hooks;
     hooks.openSubject = [&context](QWidget& parent, const SubjectOpening& opening) {
-        const SubjectRow selected{opening.sujeto.numDocPer, opening.sujeto.desRazon, opening.sujeto.desApellidoP,
-                                  opening.sujeto.desApellidoM, opening.sujeto.desNombres};
+        const SubjectRow selected{opening.sujeto.numDocPer, opening.sujeto.desRazon,
+                                  opening.sujeto.desApellidoP, opening.sujeto.desApellidoM,
+                                  opening.sujeto.desNombres};
         FrmAgePer window(context, periodText(context.session.periodoDeclaracion), selected, &parent);
         context.opener.openModal(window);
     };
@@ -77,17 +81,30 @@ int main(int argc, char** argv)
     Session session;
     WindowOpener opener;
     MDIFrm mainWindow(session, *messages, host, opener);
+    // The context exists once the configuration is read and the database open.
+    if (!mainWindow.load())
+        return 1;
     AppContext& context = mainWindow.context();
-    const Frm947Hooks hooks = declarationHooks(context, mainWindow.barraDeEstado());
+    BarradeEstadoKOVA& statusBar = mainWindow.barraDeEstado();
+
+    const Frm947Hooks hooks = declarationHooks(context, statusBar);
     mainWindow.setDeclarationWindow(
-        [&context, &hooks](QWidget& parent, const std::optional<DeclarationRow>& chosen) -> std::unique_ptr<QDialog> {
+        [&context, &hooks](QWidget& parent,
+                           const std::optional<DeclarationRow>& chosen) -> std::unique_ptr<QDialog> {
             Frm947Opening opening;
             if (chosen)
                 opening = {chosen->ruc, chosen->nombre, chooserPeriod(chosen->periodo)};
             return std::make_unique<Frm947>(context, opening, hooks, &parent);
         });
+
+    ReportKinds reportKinds;
+    addDeclarationReports(
+        reportKinds, [&context]() -> HostDatabase& { return context.db; }, host);
+    mainWindow.setPrintWindow(
+        [&context, &statusBar, &reportKinds](QWidget& parent) -> std::unique_ptr<QDialog> {
+            return std::make_unique<frmImprimir>(context, statusBar, reportKinds, &parent);
+        });
+
     mainWindow.show();
-    if (!mainWindow.load())
-        return 1;
     return app->exec();
 }
