@@ -243,10 +243,9 @@ int annexesReport(ReportWriter& w, HostDatabase& db, const HostUtilities& host, 
 {
     // An estimate from the counts of the detail; the pages themselves follow the line count.
     const int subjects = subjectCount(d);
-    const int estimate = (int(tiposComprobanteEnUso(db).size()) + 7 + 2 * CuentaRecibos(db, d.declaration) +
-                          int(Val(d.casilla(501)))) /
-                             42 +
-                         (subjects > 0 ? 1 : 0);
+    const int lines = int(tiposComprobanteEnUso(db).size()) + 7 + 2 * CuentaRecibos(db, d.declaration) +
+                      int(Val(d.casilla(501)));
+    const int estimate = lines / 42 + (subjects > 0 ? 1 : 0);
     writeTags(w, std::max(estimate, 1), true);
     if (subjects == 0)
         return 1;
