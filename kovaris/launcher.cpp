@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QProcess>
 
 QString programPath(const QString& name)
@@ -26,7 +28,15 @@ ProgramRun runProgram(const QString& name, const QStringList& arguments)
         return run;
     }
     run.started = true;
-    process.waitForFinished(-1);
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        // The integrator's window keeps painting while the program runs.
+        QEventLoop loop;
+        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        if (process.state() != QProcess::NotRunning)
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+    } else {
+        process.waitForFinished(-1);
+    }
     run.output = QString::fromLocal8Bit(process.readAll()).trimmed();
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return run;

@@ -2,7 +2,9 @@
 #include "hostutilities.h"
 #include "integrator.h"
 #include "kovariswindow.h"
+#include "opendb.h"
 #include "qtmessages.h"
+#include "sendflow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +23,7 @@ int usage()
 {
     print(QStringLiteral("Uso: kovaris                 abre la ventana del integrador\n"
                          "     kovaris init CARPETA    prepara la carpeta del integrador y su base de datos\n"
+                         "     kovaris enviar RUC PERIODO  envía una declaración grabada (PERIODO AAAAMM)\n"
                          "     kovaris detener         no deja que los módulos inicien acciones\n"
                          "     kovaris reanudar        vuelve a permitirlo"),
           stderr);
@@ -45,6 +48,35 @@ int init(const QString& folder)
         print(errorBoxText(e), stderr);
     }
     return 1;
+}
+
+int send(const QString& ruc, const QString& periodo)
+{
+    Session session;
+    std::unique_ptr<HostDatabase> db;
+    try {
+        LeeConfiguracion(session);
+        db = AbreBaseDatos(session);
+    } catch (const ConfigError& e) {
+        print(e.message(), stderr);
+        return 2;
+    } catch (const DbError& e) {
+        print(openErrorText(e), stderr);
+        return 2;
+    }
+    const integrator::SendOutcome outcome = integrator::sendDeclaration(session, *db, {ruc, periodo});
+    switch (outcome.result) {
+    case integrator::SendOutcome::Sent:
+        print(QStringLiteral("Enviada: control %1, correl %2").arg(outcome.control, outcome.correl));
+        return 0;
+    case integrator::SendOutcome::Inconsistent:
+        print(outcome.message + QLatin1Char('\n') + outcome.reportText, stderr);
+        return 1;
+    case integrator::SendOutcome::Failed:
+        break;
+    }
+    print(outcome.message, stderr);
+    return 2;
 }
 
 int setStopped(bool stopped)
@@ -83,6 +115,8 @@ int main(int argc, char** argv)
         QCoreApplication app(argc, argv);
         if (args.size() == 2 && args[0] == QLatin1String("init"))
             return init(args[1]);
+        if (args.size() == 3 && args[0] == QLatin1String("enviar"))
+            return send(args[1], args[2]);
         if (args.size() == 1 && args[0] == QLatin1String("detener"))
             return setStopped(true);
         if (args.size() == 1 && args[0] == QLatin1String("reanudar"))

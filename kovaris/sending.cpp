@@ -50,6 +50,18 @@ QString submissionCommandLine(const Declaration& declaration, const QString& con
            control.rightJustified(8, QLatin1Char('0'), true);
 }
 
+bool isSaved(HostDatabase& db, const Declaration& declaration)
+{
+    return db.exists(QStringLiteral("SELECT 1 FROM CAB") + KeyCondition,
+                     {declaration.ruc, declaration.periodo, Form});
+}
+
+QString notSavedText(const Declaration& declaration)
+{
+    return QStringLiteral("No existe la declaración grabada del RUC %1, período %2.")
+        .arg(declaration.ruc, declaration.periodo);
+}
+
 QString nextControlNumber(HostDatabase& db)
 {
     const long long last =
@@ -71,9 +83,8 @@ QString moveToHistory(HostDatabase& db, const Declaration& declaration, const QS
 {
     const QVariantList key = {declaration.ruc, declaration.periodo, Form};
     Transaction transaction(db, Transaction::Immediate);
-    if (!db.exists(QStringLiteral("SELECT 1 FROM CAB") + KeyCondition, key))
-        throw SendError(QStringLiteral("No existe la declaración grabada del RUC %1, período %2.")
-                            .arg(declaration.ruc, declaration.periodo));
+    if (!isSaved(db, declaration))
+        throw SendError(notSavedText(declaration));
     const QString correl = nextCorrel(db, declaration);
     for (const Move& move : moves) {
         const QString from = QLatin1String(move.from), to = QLatin1String(move.to);

@@ -20,6 +20,10 @@ struct Declaration {
 QString submissionCommandLine(const Declaration& declaration, const QString& control);
 inline const QString SubmissionTag = QStringLiteral("E");
 
+/// True when the declaration is saved (its CAB row exists).
+bool isSaved(HostDatabase& db, const Declaration& declaration);
+QString notSavedText(const Declaration& declaration);
+
 /// A new 8-digit control number, one more than the largest one already sent.
 QString nextControlNumber(HostDatabase& db);
 /// The next 3-character sending number of a declaration.

@@ -46,6 +46,8 @@ public:
 
     int page() const { return m_page; } ///< from 1
     int lineCount() const { return m_lines; }
+    /// For page headers that restart the count of the page's lines after their tag lines.
+    void setLineCount(int lines) { m_lines = lines; }
     int cursorY() const { return m_cursorY; }
     void setCursorY(int y) { m_cursorY = y; }
 

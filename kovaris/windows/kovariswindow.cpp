@@ -5,6 +5,9 @@
 #include "inifile.h"
 #include "launcher.h"
 #include "messages.h"
+#include "opendb.h"
+#include "senddialog.h"
+#include "session.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -38,7 +41,10 @@ KovarisWindow::KovarisWindow(Messages& messages, QWidget* parent) : QMainWindow(
     m_moduleButton->setObjectName(QStringLiteral("CmdModulo"));
     m_installButton = new QPushButton(QStringLiteral("&Instalar o actualizar el módulo 0947"), module);
     m_installButton->setObjectName(QStringLiteral("CmdInstalar"));
+    m_sendButton = new QPushButton(QStringLiteral("&Enviar declaración"), module);
+    m_sendButton->setObjectName(QStringLiteral("CmdEnviar"));
     moduleLayout->addWidget(m_moduleButton);
+    moduleLayout->addWidget(m_sendButton);
     moduleLayout->addWidget(m_installButton);
 
     m_stopCheck =
@@ -57,6 +63,7 @@ KovarisWindow::KovarisWindow(Messages& messages, QWidget* parent) : QMainWindow(
 
     connect(m_moduleButton, &QPushButton::clicked, this, &KovarisWindow::openModule);
     connect(m_installButton, &QPushButton::clicked, this, &KovarisWindow::runInstaller);
+    connect(m_sendButton, &QPushButton::clicked, this, &KovarisWindow::sendDeclaration);
     connect(m_stopCheck, &QCheckBox::toggled, this, &KovarisWindow::setModulesStopped);
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
     refresh();
@@ -79,6 +86,7 @@ void KovarisWindow::refresh()
     }
     m_moduleButton->setEnabled(ready);
     m_installButton->setEnabled(ready);
+    m_sendButton->setEnabled(ready);
     m_stopCheck->setEnabled(ready);
     const QSignalBlocker blocker(m_stopCheck);
     m_stopCheck->setChecked(ready && QFileInfo::exists(HostUtilities::stopFlagPath(m_folder)));
@@ -116,4 +124,22 @@ void KovarisWindow::setModulesStopped(bool stopped)
         QFile::remove(flag);
     }
     refresh();
+}
+
+void KovarisWindow::sendDeclaration()
+{
+    Session session;
+    std::unique_ptr<HostDatabase> db;
+    try {
+        LeeConfiguracion(session);
+        db = AbreBaseDatos(session);
+    } catch (const ConfigError& e) {
+        m_messages.inform(e.message(), Title, MsgIcon::Critical);
+        return;
+    } catch (const DbError& e) {
+        m_messages.inform(openErrorText(e), OpenErrorTitle, MsgIcon::Critical);
+        return;
+    }
+    SendDialog dialog(session, *db, this);
+    dialog.exec();
 }

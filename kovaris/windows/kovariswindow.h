@@ -18,6 +18,7 @@ private:
     void refresh();
     void runInstaller();
     void openModule();
+    void sendDeclaration();
     void setModulesStopped(bool stopped);
 
     Messages& m_messages;
@@ -25,5 +26,6 @@ private:
     QLabel* m_folderLabel = nullptr;
     QPushButton* m_installButton = nullptr;
     QPushButton* m_moduleButton = nullptr;
+    QPushButton* m_sendButton = nullptr;
     QCheckBox* m_stopCheck = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "integrity.h"
+#include "sampledeclaration.h"
 #include "sending.h"
 #include "testhost.h"
 #include "testregistry.h"
@@ -6,78 +7,7 @@
 #include <QSqlQuery>
 #include <QTest>
 
-namespace {
-const QString Ruc = QStringLiteral("20100123453");
-const QString Period = QStringLiteral("200506");
-
-QVariantMap key()
-{
-    return {{QStringLiteral("tip_doc_d"), 6},
-            {QStringLiteral("doc_id_d"), Ruc},
-            {QStringLiteral("periodo"), Period},
-            {QStringLiteral("formulario"), QStringLiteral("0947")}};
-}
-
-QVariantMap with(QVariantMap base, const QVariantMap& more)
-{
-    for (auto it = more.constBegin(); it != more.constEnd(); ++it)
-        base.insert(it.key(), it.value());
-    return base;
-}
-
-/// A small saved declaration: header, two boxes, one subject with a receipt, its voucher and a
-/// cash sale.
-void saveDeclaration(HostDatabase& db, const QString& box401)
-{
-    insertRow(db, QStringLiteral("CAB"),
-              with(key(), {{QStringLiteral("rectifica"), QStringLiteral("0")},
-                           {QStringLiteral("fec_pro"), QDate(2005, 7, 1)},
-                           {QStringLiteral("efectivo"), QStringLiteral("10")},
-                           {QStringLiteral("estado"), 0}}));
-    for (const auto& [box, value] : {std::pair{"401", box401}, std::pair{"410", QStringLiteral("10")}})
-        insertRow(db, QStringLiteral("DET"),
-                  with(key(), {{QStringLiteral("idcasilla"),
-                                QLatin1String(QLatin1String(box) == QLatin1String("410") ? "05" : "01")},
-                               {QStringLiteral("casilla"), QLatin1String(box)},
-                               {QStringLiteral("i_valor"), value}}));
-    const QVariantMap subject = {{QStringLiteral("tip_doc_per"), 6},
-                                 {QStringLiteral("num_doc_per"), QStringLiteral("20555666773")}};
-    insertRow(db, QStringLiteral("F947PCAB"),
-              with(with(key(), subject), {{QStringLiteral("des_razon"), QStringLiteral("ACME")},
-                                          {QStringLiteral("ctd_docs"), 2},
-                                          {QStringLiteral("mto_base_p"), QStringLiteral("1100.00")},
-                                          {QStringLiteral("mto_imp_p"), QStringLiteral("10.89")},
-                                          {QStringLiteral("ind_ruc"), 1}}));
-    const QVariantMap receipt = with(subject, {{QStringLiteral("num_serie_cp"), QStringLiteral("0001")},
-                                               {QStringLiteral("num_cp"), QStringLiteral("00000001")}});
-    insertRow(db, QStringLiteral("F947PDET"),
-              with(with(key(), receipt), {{QStringLiteral("fec_emision_cp"), QDate(2005, 6, 10)},
-                                          {QStringLiteral("mto_base_p"), QStringLiteral("1000.00")},
-                                          {QStringLiteral("por_tasa_p"), QStringLiteral("0.0099")},
-                                          {QStringLiteral("mto_imp_p"), QStringLiteral("9.90")}}));
-    insertRow(db, QStringLiteral("F947PDETVC"),
-              with(with(key(), receipt), {{QStringLiteral("tip_cp"), QStringLiteral("01")},
-                                          {QStringLiteral("fec_emision_cp"), QDate(2005, 6, 11)},
-                                          {QStringLiteral("mto_base_p"), QStringLiteral("100.00")},
-                                          {QStringLiteral("por_tasa_p"), QStringLiteral("0.0099")},
-                                          {QStringLiteral("mto_imp_p"), QStringLiteral("0.99")}}));
-    insertRow(db, QStringLiteral("F947PDETCP"),
-              with(key(), {{QStringLiteral("num_doc_per"), QStringLiteral("20555666773")},
-                           {QStringLiteral("num_serie_cp"), QStringLiteral("0001")},
-                           {QStringLiteral("num_cp"), QStringLiteral("00000001")},
-                           {QStringLiteral("tip_doc_detcp"), QStringLiteral("01")},
-                           {QStringLiteral("num_serie_detcp"), QStringLiteral("F001")},
-                           {QStringLiteral("num_detcp"), QStringLiteral("123")},
-                           {QStringLiteral("fec_emis_detcp"), QDate(2005, 6, 9)},
-                           {QStringLiteral("mto_detcp"), QStringLiteral("1000.00")}}));
-}
-
-int count(HostDatabase& db, const QString& table, const QString& extra = QString(),
-          const QVariantList& values = {})
-{
-    return db.scalar(QStringLiteral("SELECT count(*) FROM ") + table + extra, values).toInt();
-}
-} // namespace
+using namespace sample;
 
 class TestSending : public QObject {
     Q_OBJECT
@@ -99,7 +29,8 @@ private slots:
         TestHost host;
         HostDatabase& db = host.db();
         const integrator::Declaration declaration{Ruc, Period};
-        saveDeclaration(db, QStringLiteral("10"));
+        saveDeclaration(db, {{QStringLiteral("401"), QStringLiteral("10")},
+                             {QStringLiteral("410"), QStringLiteral("10")}});
         const QString control = integrator::nextControlNumber(db);
         QCOMPARE(control, QStringLiteral("10000001"));
         QCOMPARE(integrator::moveToHistory(db, declaration, control, QDate(2005, 7, 2)),
@@ -127,7 +58,8 @@ private slots:
         header.finish();
 
         // A rectifying declaration of the same period is saved and sent again.
-        saveDeclaration(db, QStringLiteral("11"));
+        saveDeclaration(db, {{QStringLiteral("401"), QStringLiteral("11")},
+                             {QStringLiteral("410"), QStringLiteral("10")}});
         QCOMPARE(
             integrator::moveToHistory(db, declaration, integrator::nextControlNumber(db), QDate(2005, 7, 3)),
             QStringLiteral("002"));
@@ -147,7 +79,8 @@ private slots:
     {
         TestHost host;
         HostDatabase& db = host.db();
-        saveDeclaration(db, QStringLiteral("10"));
+        saveDeclaration(db, {{QStringLiteral("401"), QStringLiteral("10")},
+                             {QStringLiteral("410"), QStringLiteral("10")}});
         db.setStatementHook([](const QString& sql) {
             if (sql.startsWith(QStringLiteral("INSERT INTO HDET")))
                 throw DbError(DbError::General, QStringLiteral("injected"));
