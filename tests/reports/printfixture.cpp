@@ -1,8 +1,7 @@
 #include "printfixture.h"
 
+#include "clitestkit.h"
 #include "clock.h"
-#include "cp1252.h"
-#include "goldenfile.h"
 #include "hostdatabase.h"
 #include "integrity.h"
 #include "moduleparameters.h"
@@ -10,8 +9,6 @@
 #include "session.h"
 #include "spool.h"
 #include "vbformat.h"
-
-#include <QFile>
 
 namespace {
 const QDateTime FixedNow(QDate(2005, 5, 20), QTime(10, 11, 12));
@@ -234,28 +231,6 @@ QString PrintHost::writeReport(const TestDeclaration& declaration, ReporteElegid
     return run.ok ? path : QString();
 }
 
-QStringList reportLines(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList lines = fromCp1252(file.readAll()).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
-QString compareWithGolden(const QString& reportPath, const QString& name)
-{
-    // Only the fixed clock's date and time are masked, never the dates of the detail.
-    QStringList lines = reportLines(reportPath);
-    for (QString& line : lines)
-        line.replace(Format(FixedNow.date(), QStringLiteral("dd/mm/yyyy")), QStringLiteral("dd/mm/yyyy"))
-            .replace(Format(FixedNow, QStringLiteral("hh:mm:ss")), QStringLiteral("hh:mm:ss"));
-    return testsupport::compareWithGoldenFile(lines, qEnvironmentVariable("DECL_SOURCE_DIR") +
-                                                         QStringLiteral("/tests/reports/golden/") + name);
-}
-
 CheckedReport PrintHost::checkReport(const QList<TestDeclaration>& stored, ReporteElegido report,
                                      const QString& golden)
 {
@@ -268,7 +243,7 @@ CheckedReport PrintHost::checkReport(const QList<TestDeclaration>& stored, Repor
             QStringLiteral("the report failed: ") + host.messages().texts().join(QLatin1Char('\n'));
         return checked;
     }
-    checked.failure = compareWithGolden(path, golden);
+    checked.failure = compareWithGolden(fileLines(path), QStringLiteral("reports"), golden);
     if (const std::optional<ReportMarkup> markup = readMarkupFile(path))
         checked.markup = *markup;
     else if (checked.failure.isEmpty())

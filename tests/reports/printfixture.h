@@ -95,7 +95,7 @@ struct PrintHost {
     /// run's page count. An empty path when the run failed.
     QString writeReport(const TestDeclaration& declaration, ReporteElegido report, int* pages = nullptr);
     /// Stores the declarations, writes the report of the first one and compares it with the
-    /// golden file `golden`.
+    /// golden file `golden` of tests/reports/golden, every date and time masked.
     CheckedReport checkReport(const QList<TestDeclaration>& stored, ReporteElegido report,
                               const QString& golden);
 
@@ -104,11 +104,3 @@ struct PrintHost {
     AppContext ctx;
     ReportKinds kinds;
 };
-
-/// Compares a report file, date and time of the fixed clock masked, with the golden file
-/// `name` under tests/reports/golden; an empty text when they match, else the first
-/// difference. With UPDATE_GOLDEN=1 in the environment the golden file is written instead.
-QString compareWithGolden(const QString& reportPath, const QString& name);
-
-/// The lines of a report file (Windows-1252, CR LF).
-QStringList reportLines(const QString& path);

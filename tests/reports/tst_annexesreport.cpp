@@ -42,6 +42,7 @@ private slots:
         QTest::addColumn<QString>("golden");
         QTest::addColumn<int>("pages");
         QTest::addColumn<int>("legendPage"); // -1: no legend
+        QTest::addColumn<QString>("line");   // a line the report holds, with the dates the golden file masks
 
         TestDeclaration example = withSubjects(TestDeclaration(), 2);
         example
@@ -63,7 +64,9 @@ private slots:
             .voucher(Sujeto2, QStringLiteral("0001"), QStringLiteral("00000002"), QStringLiteral("07"),
                      QStringLiteral("FC01"), QStringLiteral("9"), QStringLiteral("-300.00"));
         QTest::newRow("receipt with two vouchers, cash sale, negative sums")
-            << QList<TestDeclaration>{example} << QStringLiteral("anexos_ejemplo.PRN") << 1 << 0;
+            << QList<TestDeclaration>{example} << QStringLiteral("anexos_ejemplo.PRN") << 1 << 0
+            << QStringLiteral("  0001     00000001    15/04/2005           1,000.00              20.00   "
+                              "01  F001  123             10/04/2005              600.00");
 
         // The subject line and 40 voucher lines fill the page (L = 51): the 41st goes on the next.
         QTest::newRow("page break past line 50, sent")
@@ -72,16 +75,21 @@ private slots:
                                                                         QStringLiteral("00012345")),
                                                  Sujeto3, 41),
                                       oneReceipt(TestDeclaration(), Sujeto1, 2)}
-            << QStringLiteral("anexos_salto_de_pagina.PRN") << 2 << 1;
+            << QStringLiteral("anexos_salto_de_pagina.PRN") << 2 << 1
+            << QString(74, QLatin1Char(' ')) +
+                   QStringLiteral("01  F001  1041            10/04/2005               10.00");
         // 11 + 31 vouchers + 1 for the cash sales + 3 of the footer: L ends at 46.
         QTest::newRow("legend on a new page")
             << QList<TestDeclaration>{oneReceipt(TestDeclaration(), Sujeto1, 31)}
-            << QStringLiteral("anexos_leyenda_nueva_pagina.PRN") << 2 << 1;
+            << QStringLiteral("anexos_leyenda_nueva_pagina.PRN") << 2 << 1
+            << QStringLiteral("    1 Registros                               310.00               6.20");
         QTest::newRow("legend on the same page")
             << QList<TestDeclaration>{oneReceipt(TestDeclaration(), Sujeto1, 30)}
-            << QStringLiteral("anexos_leyenda_misma_pagina.PRN") << 1 << 0;
+            << QStringLiteral("anexos_leyenda_misma_pagina.PRN") << 1 << 0
+            << QStringLiteral("    1 Registros                               300.00               6.00");
         QTest::newRow("no subject rows") << QList<TestDeclaration>{withSubjects(TestDeclaration(), 2)}
-                                         << QStringLiteral("anexos_sin_sujetos.PRN") << 1 << -1;
+                                         << QStringLiteral("anexos_sin_sujetos.PRN") << 1 << -1
+                                         << QStringLiteral("  PERCEPCIONES - HIDROCARBUROS");
     }
     void writesTheAnnexes()
     {
@@ -89,16 +97,21 @@ private slots:
         QFETCH(QString, golden);
         QFETCH(int, pages);
         QFETCH(int, legendPage);
+        QFETCH(QString, line);
         PrintHost f;
         const CheckedReport report = f.checkReport(stored, ReporteElegido::Anexos, golden);
         QVERIFY2(report.failure.isEmpty(), qPrintable(report.failure));
         QVERIFY(report.markup.landscape);
         QCOMPARE(report.pages, pages);
         int legend = -1;
-        for (const MarkupElement& e : report.markup.commands)
+        bool found = false;
+        for (const MarkupElement& e : report.markup.commands) {
             if (e.text == Legend)
                 legend = e.page;
+            found = found || e.text == line;
+        }
         QCOMPARE(legend, legendPage);
+        QVERIFY2(found, qPrintable(line));
     }
 };
 DECL_TEST(TestAnnexesReport)

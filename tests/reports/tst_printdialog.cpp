@@ -1,15 +1,18 @@
 #include "barradeestadokova.h"
+#include "declformwindows.h"
 #include "frmimprimir.h"
 #include "frmpreview.h"
 #include "hostdatabase.h"
 #include "integrator.h"
 #include "markupreader.h"
+#include "mdifrm.h"
 #include "printfixture.h"
 #include "reportsamples.h"
 #include "session.h"
 #include "spool.h"
 #include "testregistry.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -273,6 +276,31 @@ private slots:
         QVERIFY(markup);
         QVERIFY(std::any_of(markup->commands.cbegin(), markup->commands.cend(),
                             [&](const MarkupElement& e) { return e.text == shown; }));
+    }
+
+    void mainWindowOpensItWithTheReports()
+    {
+        DialogFixture f;
+        f.store(TestDeclaration().companies(1).sent(QStringLiteral("001"), QStringLiteral("1234567"),
+                                                    QStringLiteral("00012345")));
+        Session session;
+        MDIFrm mainWindow(session, f.print.host.messages(), f.print.host.host(), f.print.opener);
+        QVERIFY(mainWindow.load());
+        const DeclformWindows wiring(mainWindow);
+        QString caption;
+        QString pages;
+        f.print.opener.expect([&](QDialog& dialog) {
+            caption = dialog.findChild<QGroupBox*>(QStringLiteral("Frame1"))->title();
+            click(dialog, "CmdImprimir_0");
+        });
+        f.print.opener.expect([&](QDialog& range) { pages = range.windowTitle(); });
+        mainWindow.findChild<QAction*>(QStringLiteral("mnuImprimirE"))->trigger();
+
+        QCOMPARE(f.print.opener.opened(),
+                 (QStringList{QStringLiteral("frmImprimir"), QStringLiteral("frmImpxPag")}));
+        QCOMPARE(caption, QStringLiteral("Declaraciones Enviadas"));
+        QCOMPARE(pages, QStringLiteral("Impresión de 1 páginas"));
+        QVERIFY(f.print.host.messages().shown().isEmpty());
     }
 };
 DECL_TEST(TestPrintDialog)
