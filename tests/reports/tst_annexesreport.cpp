@@ -87,6 +87,17 @@ private slots:
             << QList<TestDeclaration>{oneReceipt(TestDeclaration(), Sujeto1, 30)}
             << QStringLiteral("anexos_leyenda_misma_pagina.PRN") << 1 << 0
             << QStringLiteral("    1 Registros                               300.00               6.00");
+        // Its line would otherwise only go out with a first voucher, while its amounts are summed.
+        QTest::newRow("receipt without vouchers")
+            << QList<TestDeclaration>{withSubjects(TestDeclaration(), 1)
+                                          .company(Sujeto1, QStringLiteral("COMBUSTIBLES DEL PACIFICO S.A."),
+                                                   QStringLiteral("100.00"), QStringLiteral("2.00"))
+                                          .receipt(Sujeto1, QStringLiteral("0001"),
+                                                   QStringLiteral("00000009"), QStringLiteral("100.00"),
+                                                   QStringLiteral("2.00"))}
+            << QStringLiteral("anexos_recibo_sin_comprobantes.PRN") << 1 << 0
+            << QStringLiteral("  0001     00000009    15/04/2005") + QString(13, QLatin1Char(' ')) +
+                   QStringLiteral("100.00") + QString(15, QLatin1Char(' ')) + QStringLiteral("2.00");
         QTest::newRow("no subject rows") << QList<TestDeclaration>{withSubjects(TestDeclaration(), 2)}
                                          << QStringLiteral("anexos_sin_sujetos.PRN") << 1 << -1
                                          << QStringLiteral("  PERCEPCIONES - HIDROCARBUROS");
