@@ -83,17 +83,7 @@ frmImprimir::frmImprimir(AppContext& ctx, BarradeEstadoKOVA& statusBar, const Re
     frame->setObjectName(QStringLiteral("Frame1"));
     m_model = new DeclarationListModel(m_enviadas ? sentColumns : savedColumns, this);
     m_model->setObjectName(QStringLiteral("Dta1"));
-    m_grid = new QTableView(frame);
-    m_grid->setObjectName(QStringLiteral("grdContrib"));
-    m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setAlternatingRowColors(true);
-    m_grid->setWordWrap(false);
-    m_grid->verticalHeader()->hide();
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
-    m_grid->horizontalHeader()->setHighlightSections(false);
+    m_grid = declarationGrid(*m_model, frame);
     m_grid->installEventFilter(this);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(m_grid);
