@@ -6,9 +6,11 @@
 #include "documentrules.h"
 #include "frmageper.h"
 #include "frmconsist.h"
+#include "frmimprimir.h"
 #include "frmtransferencia.h"
 #include "mdifrm.h"
 #include "muestrareporte.h"
+#include "reporteformulario.h"
 #include "session.h"
 #include "windowopener.h"
 
@@ -75,4 +77,11 @@ DeclformWindows::DeclformWindows(MDIFrm& mainWindow)
                 opening = {chosen->ruc, chosen->nombre, chooserPeriod(chosen->periodo)};
             return std::make_unique<Frm947>(context, opening, m_declarationHooks, &parent);
         });
+
+    addDeclarationReports(
+        m_reportKinds, [&context]() -> HostDatabase& { return context.db; }, context.host);
+    BarradeEstadoKOVA& statusBar = mainWindow.barraDeEstado();
+    mainWindow.setPrintWindow([&context, &statusBar, this](QWidget& parent) -> std::unique_ptr<QDialog> {
+        return std::make_unique<frmImprimir>(context, statusBar, m_reportKinds, &parent);
+    });
 }

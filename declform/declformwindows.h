@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frm947.h"
+#include "reportdriver.h"
 
 class MDIFrm;
 
@@ -15,4 +16,5 @@ public:
 
 private:
     Frm947Hooks m_declarationHooks;
+    ReportKinds m_reportKinds; // the reports the print dialog runs
 };

@@ -53,9 +53,7 @@ void ReportWriter::EmiteLinea(const QString& text)
               QStringLiteral("|False|8|") + QString::number(m_page - 1) + QLatin1Char('|'));
     }
     if (++m_lines >= pageLimit()) {
-        m_lines = 0;
-        ++m_page;
-        write(PageBreak);
+        newPage();
         if (m_pageHeader)
             m_pageHeader(*this);
     }
@@ -79,6 +77,13 @@ void ReportWriter::EmitePos(int x, int y, const QString& text, bool bold, int si
 void ReportWriter::EmiteCuadro(int x1, int y1, int x2, int y2, int page)
 {
     write(QStringLiteral("pCuadro|%1|%2|%3|%4|%5|").arg(x1).arg(y1).arg(x2).arg(y2).arg(page));
+}
+
+void ReportWriter::newPage()
+{
+    write(PageBreak);
+    ++m_page;
+    m_lines = 0;
 }
 
 void ReportWriter::close()

@@ -32,6 +32,9 @@ public:
     void EmitePos(int x, int y, const QString& text, bool bold, int size, int page);
     /// A rectangle on page `page`.
     void EmiteCuadro(int x1, int y1, int x2, int y2, int page);
+    /// A page break the report asks for itself: "pNuevaHoja", the next page becomes current and
+    /// its line count starts at 0. No page header is written; the caller writes its own.
+    void newPage();
 
     /// Report width in characters: it decides how many plain lines fit on a page.
     void setWidth(int characters) { m_width = characters; }

@@ -12,8 +12,9 @@ class ReportWriter;
 
 /// Report kinds the driver runs.
 namespace reportkind {
-inline constexpr int Declaration = 2;  ///< declaration and annexes reports
+inline constexpr int Declaration = 2;  ///< declaration report
 inline constexpr int ImportErrors = 3; ///< import error report
+inline constexpr int Annexes = 4;      ///< annexes report of a declaration
 } // namespace reportkind
 
 /// Error numbers the driver has its own messages for.

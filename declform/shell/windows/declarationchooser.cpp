@@ -39,17 +39,7 @@ DeclarationChooser::DeclarationChooser(AppContext& context, BarradeEstadoKOVA& s
     m_frame->setObjectName(QStringLiteral("Frame1"));
     m_model = new DeclarationListModel(std::move(columns), this);
     m_model->setObjectName(QStringLiteral("DtaNew"));
-    m_grid = new QTableView(m_frame);
-    m_grid->setObjectName(QStringLiteral("grdContrib"));
-    m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setAlternatingRowColors(true);
-    m_grid->setWordWrap(false);
-    m_grid->verticalHeader()->hide();
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
-    m_grid->horizontalHeader()->setHighlightSections(false);
+    m_grid = declarationGrid(*m_model, m_frame);
     m_grid->horizontalHeader()->setSectionsClickable(true);
     auto* frameLayout = new QVBoxLayout(m_frame);
     frameLayout->addWidget(m_grid);

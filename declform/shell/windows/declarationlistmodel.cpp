@@ -1,5 +1,8 @@
 #include "declarationlistmodel.h"
 
+#include <QHeaderView>
+#include <QTableView>
+
 #include "statepictures.h"
 
 DeclarationListModel::DeclarationListModel(QList<Column> columns, QObject* parent)
@@ -69,4 +72,20 @@ QVariant DeclarationListModel::headerData(int section, Qt::Orientation orientati
         section >= m_columns.size())
         return {};
     return m_columns.at(section).caption;
+}
+
+QTableView* declarationGrid(DeclarationListModel& model, QWidget* parent)
+{
+    auto* grid = new QTableView(parent);
+    grid->setObjectName(QStringLiteral("grdContrib"));
+    grid->setModel(&model);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setAlternatingRowColors(true);
+    grid->setWordWrap(false);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 8);
+    grid->horizontalHeader()->setHighlightSections(false);
+    return grid;
 }

@@ -28,3 +28,9 @@ private:
     QList<Column> m_columns;
     QList<DeclarationRow> m_rows;
 };
+
+class QTableView;
+class QWidget;
+/// The read-only, one-row-at-a-time grid "grdContrib" in which the choosers and the print
+/// dialog list declarations.
+QTableView* declarationGrid(DeclarationListModel& model, QWidget* parent);
