@@ -110,9 +110,12 @@ private slots:
 
     void theFolderTreeOpensOnTheHomeFolder()
     {
-        // A home folder a few levels down, with subfolders of its own.
+        // A home folder a few levels down, between more folders than the tree shows at once.
         const QString home = QDir(m_host->folder()).filePath(QStringLiteral("usuarios/ana"));
         QVERIFY(QDir().mkpath(home + QStringLiteral("/importar")));
+        for (int i = 0; i < 30; ++i)
+            for (const char* prefix : {"archivo", "zona"})
+                QVERIFY(QDir(m_host->folder()).mkdir(QLatin1String(prefix) + QString::number(i)));
         const QByteArray previousHome = qgetenv("HOME");
         qputenv("HOME", home.toLocal8Bit());
         auto window = openWindow();
