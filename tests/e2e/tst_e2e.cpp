@@ -1,8 +1,10 @@
 #include "clitestkit.h"
 #include "clock.h"
 #include "declformwindows.h"
+#include "frmpreview.h"
 #include "mdifrm.h"
 #include "session.h"
+#include "spool.h"
 #include "testhost.h"
 #include "testregistry.h"
 #include "windowopener.h"
@@ -11,13 +13,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
 #include <QFocusEvent>
-#include <QHeaderView>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTabWidget>
@@ -37,6 +36,12 @@ const QString Periodo = QStringLiteral("201404");
 // Today is 15 May 2014: April is a closed month and every series rule of the road is the
 // plain one (letters only in the first position of a voucher series).
 const QDateTime Hoy(QDate(2014, 5, 15), QTime(10, 0));
+
+// The debt of the first declaration as its window shows it and its report prints it:
+// perceptions at 0.9901 % (9.90 + 19.80 + 29.70), previous payments 5, interest 1, paid whole.
+const QStringList FirstBoxes = {QStringLiteral("401=59"), QStringLiteral("402=(5)"),
+                                QStringLiteral("403=54"), QStringLiteral("404=1"),
+                                QStringLiteral("405=55"), QStringLiteral("410=55")};
 
 const QString SinInconsistencias = QStringLiteral("La declaración no presenta inconsistencias.");
 const QString Grabada = QStringLiteral("La declaración ha sido grabada satisfactoriamente.");
@@ -115,6 +120,31 @@ QStringList gridRows(const QWidget& window, const QString& grid)
         rows.append(cells.join(QLatin1Char('|')));
     }
     return rows;
+}
+
+/// What a report file draws at a place: the text of its "pPos" line at (x, y), trimmed.
+QString drawnAt(const QStringList& lines, int x, int y)
+{
+    const QString start = QStringLiteral("pPos|%1|%2|").arg(x).arg(y);
+    for (const QString& line : lines)
+        if (line.startsWith(start))
+            return line.section(QLatin1Char('|'), 3, 3).trimmed();
+    return QStringLiteral("<nothing>");
+}
+
+/// The debt boxes of a declaration report as "box=value": each box number is drawn at x 8825
+/// and its value on the same line at x 9220.
+QStringList reportBoxes(const QStringList& lines)
+{
+    QStringList boxes;
+    for (const QString& line : lines)
+        if (line.startsWith(QStringLiteral("pPos|8825|"))) {
+            const QString box = line.section(QLatin1Char('|'), 3, 3).trimmed();
+            if (box.size() == 3 && box.at(0) == QLatin1Char('4'))
+                boxes.append(box + QLatin1Char('=') +
+                             drawnAt(lines, 9220, line.section(QLatin1Char('|'), 2, 2).toInt()));
+        }
+    return boxes;
 }
 
 struct Voucher {
@@ -302,6 +332,37 @@ class TestWholeRoad : public QObject {
         return shown;
     }
 
+    /// Previews the declaration report of the only declaration listed by the print command
+    /// `action` through the page-range dialog; answers the report file's lines, and the preview's
+    /// texts through `previewed`.
+    QStringList previewReport(const char* action, QStringList& previewed)
+    {
+        m_opener.expect([this, &previewed](QDialog& print) {
+            m_opener.expect([this, &previewed](QDialog& pages) {
+                m_opener.expect([&previewed](QDialog& preview) {
+                    const auto& shown = static_cast<const frmPreview&>(preview);
+                    for (int page = 0; page < shown.pageCount(); ++page)
+                        for (const MarkupElement& element : shown.pageElements(page))
+                            previewed.append(element.text);
+                    preview.reject();
+                });
+                // The range starts at page 1; its end is the user's to type.
+                type(pages, QStringLiteral("txtPagHasta"),
+                     find(pages, QStringLiteral("txtTotPaginas"))->text());
+                click(pages, QStringLiteral("cmdAccion_0"));
+                click(pages, QStringLiteral("cmdAccion_1"));
+            });
+            click(print, QStringLiteral("OptImp_0"));
+            click(print, QStringLiteral("CmdImprimir_0"));
+            click(print, QStringLiteral("CmdImprimir_2"));
+        });
+        command(action);
+        const QString file = db().scalar(QStringLiteral("SELECT max(Archivo) FROM SPOOL WHERE CodRep = ?"),
+                                         {reportcode::Declaration})
+                                 .toString();
+        return fileLines(reportFilePath(m_host->session(), file));
+    }
+
     /// Sends the saved declaration with the integrator's command; answers its output.
     QString send()
     {
@@ -351,10 +412,7 @@ private slots:
                                                  QStringLiteral("FrmDetAgePer"), QStringLiteral("frmPerDet"),
                                                  QStringLiteral("FrmAgePer"), QStringLiteral("FrmDetAgePer"),
                                                  QStringLiteral("frmTransferencia")}));
-        // Perceptions at 0.9901 %: 9.90 + 19.80 + 29.70.
-        QCOMPARE(shown,
-                 (QStringList{QStringLiteral("401=59"), QStringLiteral("402=(5)"), QStringLiteral("403=54"),
-                              QStringLiteral("404=1"), QStringLiteral("405=55"), QStringLiteral("410=55")}));
+        QCOMPARE(shown, FirstBoxes);
         QCOMPARE(messages().texts(),
                  (QStringList{VoucherSaved, VoucherSaved,
                               QStringLiteral("Archivo : ") +
@@ -384,6 +442,22 @@ private slots:
                           "SELECT num_doc_per, tip_cp FROM F947PDETVC WHERE doc_id_d = ? AND periodo = ?"),
                       key),
                  QStringList{Persona + QStringLiteral("|03")});
+    }
+
+    void theSavedDeclarationReportShowsItsBoxes()
+    {
+        QStringList previewed;
+        const QStringList lines = previewReport("mnuImprimir", previewed);
+        QCOMPARE(m_opener.opened().mid(m_opener.opened().indexOf(QStringLiteral("frmImprimir"))),
+                 (QStringList{QStringLiteral("frmImprimir"), QStringLiteral("frmImpxPag"),
+                              QStringLiteral("frmPreview")}));
+        QVERIFY(previewed.contains(QStringLiteral("DETERMINACION DE LA DEUDA TRIBUTARIA")));
+        QCOMPARE(reportBoxes(lines), FirstBoxes);
+        QCOMPARE(drawnAt(lines, 3500, 1170), Declarante);
+        QCOMPARE(drawnAt(lines, 7740, 1450), QStringLiteral("04/2014"));
+        // A saved declaration has neither control nor order number yet.
+        QVERIFY(!lines.join(QLatin1Char('\n')).contains(QStringLiteral("NRO. CONTROL")));
+        QCOMPARE(messages().texts(), QStringList());
     }
 
     void theIntegratorSendsIt()
@@ -439,6 +513,19 @@ private slots:
         QCOMPARE(afterwards, QStringList{row.arg(orden)});
         // The name gives way on a small screen; the order number just registered shows whole.
         QVERIFY2(!cut.contains(QStringLiteral("N. Orden")), qPrintable(cut.join(QLatin1Char(','))));
+    }
+
+    void theSentDeclarationReportShowsControlAndOrder()
+    {
+        QStringList previewed;
+        const QStringList lines = previewReport("mnuImprimirE", previewed);
+        QCOMPARE(drawnAt(lines, 300, 1720), QStringLiteral("NRO. CONTROL:"));
+        QCOMPARE(drawnAt(lines, 1800, 1720), QStringLiteral("10000001"));
+        QCOMPARE(drawnAt(lines, 8620, 1720), QStringLiteral("NRO. ORDEN:"));
+        QCOMPARE(drawnAt(lines, 9800, 1720), QStringLiteral("1234567890"));
+        QVERIFY(previewed.contains(QStringLiteral("NRO. ORDEN: ")));
+        QCOMPARE(reportBoxes(lines), FirstBoxes);
+        QCOMPARE(messages().texts(), QStringList());
     }
 
     void aRectifyingDeclarationIsSentApart()
